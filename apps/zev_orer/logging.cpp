@@ -1,0 +1,79 @@
+#include "logging.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include <spdlog/sinks/basic_file_sink.h>
+#include <spdlog/spdlog.h>
+#ifdef _WIN32
+#include <spdlog/sinks/msvc_sink.h>
+#else
+#include <spdlog/sinks/stdout_sinks.h>
+#endif
+
+std::string loggerName = "ZEV-ORER";
+
+namespace {
+
+QString logDirectory()
+{
+    QDir dir(QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    // Without organisation and application names the location is <roaming data>/<executable name>.
+    dir.cd(QStringLiteral(".."));
+    for (const char *name : {"ruderu", "Rezodi", "log", "zevorer"}) {
+        const QString entry = QLatin1String(name);
+        if (!dir.exists(entry))
+            dir.mkdir(entry);
+        dir.cd(entry);
+    }
+    return dir.filePath(QString::fromLocal8Bit((loggerName + ".log").c_str()));
+}
+
+spdlog::filename_t toFileName(const QString &path)
+{
+#ifdef SPDLOG_WCHAR_FILENAMES
+    return path.toStdWString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+} // namespace
+
+std::shared_ptr<spdlog::logger> getLogger()
+{
+    if (auto logger = spdlog::get(loggerName))
+        return logger;
+
+    const QString path = logDirectory();
+#ifdef _WIN32
+    auto debuggerSink = std::make_shared<spdlog::sinks::msvc_sink_st>();
+#else
+    auto debuggerSink = std::make_shared<spdlog::sinks::stderr_sink_st>();
+#endif
+    auto fileSink = std::make_shared<spdlog::sinks::basic_file_sink_st>(toFileName(path), false);
+    auto logger = std::make_shared<spdlog::logger>(loggerName, spdlog::sinks_init_list{debuggerSink, fileSink});
+    logger->set_level(spdlog::level::trace);
+    logger->flush_on(spdlog::level::trace);
+    spdlog::register_logger(logger);
+    return logger;
+}
+
+void setLoggerName(const std::string &name)
+{
+    if (auto logger = spdlog::get(loggerName)) {
+        logger->flush();
+        spdlog::drop(loggerName);
+    }
+    loggerName = name;
+}
+
+std::string toLogString(const QString &text)
+{
+    return text.toLocal8Bit().toStdString();
+}
+
+std::string toHexLogString(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ')).toLocal8Bit().toStdString();
+}
