@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <spdlog/pattern_formatter.h>
 #include <spdlog/sinks/basic_file_sink.h>
 #include <spdlog/spdlog.h>
 #ifdef _WIN32
@@ -53,6 +54,9 @@ std::shared_ptr<spdlog::logger> getLogger()
 #endif
     auto fileSink = std::make_shared<spdlog::sinks::basic_file_sink_st>(toFileName(path), false);
     auto logger = std::make_shared<spdlog::logger>(loggerName, spdlog::sinks_init_list{debuggerSink, fileSink});
+    // The default pattern, with the CRLF line ends the log file has on every platform.
+    logger->set_formatter(
+        std::make_unique<spdlog::pattern_formatter>("%+", spdlog::pattern_time_type::local, "\r\n"));
     logger->set_level(spdlog::level::trace);
     logger->flush_on(spdlog::level::trace);
     spdlog::register_logger(logger);

@@ -1,0 +1,11 @@
+// The baseline program of the start-up benchmark: a bare QApplication showing a QDialog.
+#include <QApplication>
+#include <QDialog>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QDialog dialog;
+    dialog.show();
+    return app.exec();
+}

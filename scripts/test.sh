@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the project with its tests, runs every extra check (sanitizer builds, cross
+# compiles, the program under a window manager) and then every test.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$(nproc)"
+
+for check in "$root"/scripts/checks/*.sh; do
+    [ -e "$check" ] || continue
+    echo "== check: $(basename "$check" .sh)"
+    bash "$check" "$root"
+done
+
+cd "$build"
+ctest --output-on-failure -j"$(nproc)"

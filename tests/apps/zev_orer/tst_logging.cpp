@@ -1,0 +1,212 @@
+#include "logging.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <spdlog/spdlog.h>
+
+class tst_Logging : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstMessageCreatesDirectoriesAndFile();
+    void lineFormat_data();
+    void lineFormat();
+    void appendsToExistingFile();
+    void sameLoggerUntilRenamed();
+    void renameSwitchesFile();
+    void renameBeforeFirstMessage();
+    void uncreatableDirectoryUsesDeepestReached();
+    void unopenableFileThrowsAndRetries();
+    void toHexLogString_data();
+    void toHexLogString();
+    void toLogString_data();
+    void toLogString();
+
+private:
+    static QString dataRoot() { return QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")); }
+    static QString logDir() { return dataRoot() + QStringLiteral("/ruderu/Rezodi/log/zevorer"); }
+    static QByteArray readLog(const QString &name = QStringLiteral("ZEV-ORER"))
+    {
+        QFile file(logDir() + QLatin1Char('/') + name + QStringLiteral(".log"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+void tst_Logging::init()
+{
+    // The process logger is global: every case starts without one, in an empty data folder.
+    QVERIFY2(!dataRoot().isEmpty() && dataRoot() != QDir::homePath() + QStringLiteral("/.local/share"),
+             "run through run-isolated.sh");
+    spdlog::drop_all();
+    loggerName = "ZEV-ORER";
+    QDir(dataRoot() + QStringLiteral("/ruderu")).removeRecursively();
+}
+
+void tst_Logging::cleanup()
+{
+    spdlog::drop_all();
+}
+
+void tst_Logging::firstMessageCreatesDirectoriesAndFile()
+{
+    QVERIFY(!QDir(dataRoot() + QStringLiteral("/ruderu")).exists());
+    getLogger()->info("first {}", 1);
+    // The location is the parent of the application's own data folder, i.e. the roaming data folder itself.
+    QCOMPARE(QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/.."),
+             QDir::cleanPath(dataRoot()));
+    QVERIFY(QFileInfo(logDir()).isDir());
+    QVERIFY(QFileInfo(logDir() + QStringLiteral("/ZEV-ORER.log")).isFile());
+    QVERIFY(readLog().endsWith("first 1\r\n"));
+}
+
+void tst_Logging::lineFormat_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QByteArray>("word");
+
+    QTest::newRow("trace") << int(spdlog::level::trace) << QByteArray("trace");
+    QTest::newRow("debug") << int(spdlog::level::debug) << QByteArray("debug");
+    QTest::newRow("info") << int(spdlog::level::info) << QByteArray("info");
+    QTest::newRow("warning") << int(spdlog::level::warn) << QByteArray("warning");
+    QTest::newRow("error") << int(spdlog::level::err) << QByteArray("error");
+    QTest::newRow("critical") << int(spdlog::level::critical) << QByteArray("critical");
+}
+
+void tst_Logging::lineFormat()
+{
+    QFETCH(int, level);
+    QFETCH(QByteArray, word);
+
+    getLogger()->log(spdlog::level::level_enum(level), "The lang file {} no exist!", "zh_cn.lpk");
+    // Read while the logger is still open: every message is flushed at once.
+    const QByteArray log = readLog();
+    const QRegularExpression line(QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\] \\[ZEV-ORER\\] "
+                                                 "\\[%1\\] The lang file zh_cn.lpk no exist!\\r\\n$")
+                                      .arg(QString::fromLatin1(word)));
+    QVERIFY2(line.match(QString::fromLatin1(log)).hasMatch(), log.constData());
+}
+
+void tst_Logging::appendsToExistingFile()
+{
+    QVERIFY(QDir().mkpath(logDir()));
+    QFile earlier(logDir() + QStringLiteral("/ZEV-ORER.log"));
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("an earlier run\r\n");
+    earlier.close();
+
+    getLogger()->info("this run");
+    const QByteArray log = readLog();
+    QVERIFY(log.startsWith("an earlier run\r\n"));
+    QVERIFY(log.endsWith("this run\r\n"));
+    QCOMPARE(log.count('\n'), 2);
+}
+
+void tst_Logging::sameLoggerUntilRenamed()
+{
+    const auto first = getLogger();
+    QCOMPARE(getLogger().get(), first.get());
+    QCOMPARE(first->name(), std::string("ZEV-ORER"));
+    QCOMPARE(first->sinks().size(), size_t(2));
+}
+
+void tst_Logging::renameSwitchesFile()
+{
+    getLogger()->info("before");
+    setLoggerName("X");
+    QVERIFY(!spdlog::get("ZEV-ORER"));
+    getLogger()->warn("after");
+
+    QVERIFY(readLog().endsWith("before\r\n"));
+    QVERIFY(!readLog().contains("after"));
+    const QByteArray renamed = readLog(QStringLiteral("X"));
+    QVERIFY2(renamed.contains("] [X] [warning] after\r\n"), renamed.constData());
+}
+
+void tst_Logging::renameBeforeFirstMessage()
+{
+    setLoggerName("EARLY");
+    getLogger()->info("hello");
+    QVERIFY(!QFile::exists(logDir() + QStringLiteral("/ZEV-ORER.log")));
+    QVERIFY(readLog(QStringLiteral("EARLY")).endsWith("hello\r\n"));
+}
+
+void tst_Logging::uncreatableDirectoryUsesDeepestReached()
+{
+    // A file named "Rezodi" blocks that level: the walk goes on from "ruderu".
+    QVERIFY(QDir().mkpath(dataRoot() + QStringLiteral("/ruderu")));
+    QFile blocker(dataRoot() + QStringLiteral("/ruderu/Rezodi"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    getLogger()->info("still logged");
+    QFile file(dataRoot() + QStringLiteral("/ruderu/log/zevorer/ZEV-ORER.log"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith("still logged\r\n"));
+}
+
+void tst_Logging::unopenableFileThrowsAndRetries()
+{
+    // A directory where the file should be makes the file unopenable.
+    QVERIFY(QDir().mkpath(logDir() + QStringLiteral("/ZEV-ORER.log")));
+    try {
+        getLogger();
+        QFAIL("getLogger() did not throw");
+    } catch (const spdlog::spdlog_ex &ex) {
+        const QString what = QString::fromLocal8Bit(ex.what());
+        QVERIFY2(what.startsWith(QStringLiteral("Failed opening file ")), ex.what());
+        QVERIFY2(what.contains(QStringLiteral("ZEV-ORER.log for writing")), ex.what());
+    }
+    QVERIFY(!spdlog::get("ZEV-ORER"));
+
+    QVERIFY(QDir(logDir()).rmdir(QStringLiteral("ZEV-ORER.log")));
+    getLogger()->info("recovered");
+    QVERIFY(readLog().endsWith("recovered\r\n"));
+}
+
+void tst_Logging::toHexLogString_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("one byte") << QByteArray("\x0a", 1) << QByteArray("0a");
+    QTest::newRow("zero and one") << QByteArray("\x00\x01", 2) << QByteArray("00 01");
+    QTest::newRow("three") << QByteArray("\x0a\xff\x3c", 3) << QByteArray("0a ff 3c");
+    QTest::newRow("high bytes") << QByteArray("\x80\xAB\xCD\xEF", 4) << QByteArray("80 ab cd ef");
+}
+
+void tst_Logging::toHexLogString()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, text);
+    QCOMPARE(QByteArray::fromStdString(::toHexLogString(bytes)), text);
+}
+
+void tst_Logging::toLogString_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("ascii") << QStringLiteral("plain text");
+    QTest::newRow("embedded zero") << QString::fromUtf16(u"a\0b", 3);
+    QTest::newRow("outside latin-1") << QStringLiteral("微软雅黑 ü €");
+    QTest::newRow("empty") << QString();
+}
+
+void tst_Logging::toLogString()
+{
+    QFETCH(QString, text);
+    const std::string result = ::toLogString(text);
+    QCOMPARE(QByteArray::fromStdString(result), text.toLocal8Bit());
+    QCOMPARE(int(result.size()), text.toLocal8Bit().size());
+}
+
+QTEST_GUILESS_MAIN(tst_Logging)
+#include "tst_logging.moc"
