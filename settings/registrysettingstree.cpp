@@ -1,0 +1,154 @@
+#include "registrysettingstree.h"
+
+#include <QSettings>
+#include <QVariant>
+
+#include <map>
+
+namespace {
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), int(text.size()));
+}
+
+const std::string arrayCountKey = "/array_count";
+
+} // namespace
+
+// Destruction runs against this order: the children first, the QSettings object (which writes pending
+// changes) near the end.
+class RegistrySettingsTreePrivate
+{
+public:
+    explicit RegistrySettingsTreePrivate(const QString &path)
+        : path(path)
+    {}
+
+    QString settingsPath(const std::string &key) const
+    {
+        return path.isEmpty() ? fromUtf8(key) : path + QLatin1Char('/') + fromUtf8(key);
+    }
+
+    int arrayCount(const std::string &key)
+    {
+        return settings.value(settingsPath(key + arrayCountKey), 0).toInt();
+    }
+
+    QVariant value(const std::string &key, const QVariant &defaultValue)
+    {
+        std::lock_guard<std::recursive_mutex> locker(settingsLock);
+        return settings.value(settingsPath(key), defaultValue);
+    }
+
+    const QString path;
+    QSettings settings;
+    // Recursive: append and getList hold it while they call set and get, which take it again.
+    std::recursive_mutex settingsLock;
+    SettingsSignal<std::string> valueChanged;
+    SettingsSignal<> cleared;
+    std::map<std::string, std::shared_ptr<ISettingsTree>> children;
+};
+
+RegistrySettingsTree::RegistrySettingsTree(const QString &path)
+    : d(std::make_unique<RegistrySettingsTreePrivate>(path))
+{}
+
+RegistrySettingsTree::~RegistrySettingsTree() = default;
+
+void RegistrySettingsTree::set(const std::string &key, const std::string &value)
+{
+    if (get(key, "") == value)
+        return;
+    {
+        std::lock_guard<std::recursive_mutex> locker(d->settingsLock);
+        d->settings.setValue(d->settingsPath(key), fromUtf8(value));
+    }
+    d->valueChanged(key);
+}
+
+bool RegistrySettingsTree::get(const std::string &key, bool defaultValue)
+{
+    return d->value(key, defaultValue).toBool();
+}
+
+std::string RegistrySettingsTree::get(const std::string &key, const char *defaultValue)
+{
+    return d->value(key, QString::fromUtf8(defaultValue)).toString().toStdString();
+}
+
+int RegistrySettingsTree::get(const std::string &key, int defaultValue)
+{
+    return d->value(key, defaultValue).toInt();
+}
+
+std::string RegistrySettingsTree::get(const std::string &key, const std::string &defaultValue)
+{
+    return d->value(key, fromUtf8(defaultValue)).toString().toStdString();
+}
+
+void RegistrySettingsTree::append(const std::string &key, const std::string &value)
+{
+    {
+        std::lock_guard<std::recursive_mutex> locker(d->settingsLock);
+        const int count = d->arrayCount(key);
+        set(key + '/' + std::to_string(count), value);
+        d->settings.setValue(d->settingsPath(key + arrayCountKey), count + 1);
+    }
+    d->valueChanged(key);
+}
+
+std::list<std::string> RegistrySettingsTree::getList(const std::string &key)
+{
+    std::lock_guard<std::recursive_mutex> locker(d->settingsLock);
+    std::list<std::string> elements;
+    const int count = d->arrayCount(key);
+    for (int index = 0; index < count; ++index)
+        elements.push_back(get(key + '/' + std::to_string(index), std::string()));
+    return elements;
+}
+
+std::shared_ptr<ISettingsTree> RegistrySettingsTree::child(const std::string &key)
+{
+    std::lock_guard<std::recursive_mutex> locker(d->settingsLock);
+    std::shared_ptr<ISettingsTree> &entry = d->children[key];
+    if (!entry)
+        entry = std::make_shared<RegistrySettingsTree>(d->settingsPath(key));
+    return entry;
+}
+
+void RegistrySettingsTree::remove(const std::string &key)
+{
+    {
+        std::lock_guard<std::recursive_mutex> locker(d->settingsLock);
+        d->settings.remove(d->settingsPath(key));
+    }
+    d->valueChanged(key);
+}
+
+void RegistrySettingsTree::clear()
+{
+    {
+        std::lock_guard<std::recursive_mutex> locker(d->settingsLock);
+        if (d->path.isEmpty())
+            d->settings.clear();
+        else
+            d->settings.remove(d->path);
+    }
+    d->cleared();
+}
+
+bool RegistrySettingsTree::isValid()
+{
+    return true;
+}
+
+SettingsSignal<std::string> &RegistrySettingsTree::valueChangedSignal()
+{
+    return d->valueChanged;
+}
+
+SettingsSignal<> &RegistrySettingsTree::clearedSignal()
+{
+    return d->cleared;
+}
