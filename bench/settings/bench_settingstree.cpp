@@ -1,0 +1,117 @@
+// Throughput of RegistrySettingsTree against a bare QSettings object that makes the same reads and writes on
+// the same store, in a throw-away configuration folder. Prints operations per second and tree/QSettings
+// ratios.
+#include "registrysettingstree.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int keyCount = 1000;
+constexpr int operations = 20000;
+constexpr int rounds = 5;
+
+// Best of several rounds, in operations per second; body(i) performs operation i.
+double throughput(const std::function<void(int)> &prepare, const std::function<void(int)> &body)
+{
+    double best = 0;
+    for (int round = 0; round < rounds; ++round) {
+        prepare(round);
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < operations; ++i)
+            body(i);
+        best = std::max(best, operations * 1e9 / std::max<qint64>(timer.nsecsElapsed(), 1));
+    }
+    return best;
+}
+
+void report(const char *name, double tree, double bare, const char *goal)
+{
+    std::printf("%-18s tree %10.0f ops/s   QSettings %10.0f ops/s   ratio %.2f%s\n", name, tree, bare,
+                tree / bare, goal);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir config;
+    if (!config.isValid()) {
+        std::fprintf(stderr, "bench_settingstree: no temporary folder\n");
+        return 1;
+    }
+    // Before the application object exists, so that QSettings never sees the user's own folder.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName("zev_orer-bench");
+    QCoreApplication::setApplicationName("bench_settingstree");
+
+    const auto tree = std::make_shared<RegistrySettingsTree>(QStringLiteral("G"));
+    QSettings bare;
+    // The caller's keys and values are UTF-8 std::string for both: the baseline converts them as the tree
+    // does.
+    std::vector<std::string> keys;
+    std::vector<std::string> fullKeys;
+    for (int i = 0; i < keyCount; ++i) {
+        keys.push_back("group" + std::to_string(i % 10) + "/key" + std::to_string(i));
+        fullKeys.push_back("G/" + keys.back());
+        tree->set(keys.back(), "value" + std::to_string(i));
+    }
+    const std::string values[2] = {"first value", "second value"};
+    const auto fromUtf8 = [](const std::string &text) {
+        return QString::fromUtf8(text.data(), int(text.size()));
+    };
+    const auto bareGet = [&](const std::string &fullKey) {
+        return bare.value(fromUtf8(fullKey), QString()).toString().toStdString();
+    };
+    const auto noPreparation = [](int) {};
+    std::size_t sink = 0;
+
+    const double treeGet =
+        throughput(noPreparation, [&](int i) { sink += tree->get(keys[i % keyCount], "").size(); });
+    const double bareGetRate =
+        throughput(noPreparation, [&](int i) { sink += bareGet(fullKeys[i % keyCount]).size(); });
+    report("get", treeGet, bareGetRate, "  (goal >= 0.80)");
+
+    // Each pass over the keys writes the other value, so every set changes what is stored.
+    const double treeSet =
+        throughput(noPreparation, [&](int i) { tree->set(keys[i % keyCount], values[(i / keyCount) % 2]); });
+    const double bareSet = throughput(noPreparation, [&](int i) {
+        const std::string &value = values[(i / keyCount) % 2];
+        if (bareGet(fullKeys[i % keyCount]) != value)
+            bare.setValue(fromUtf8(fullKeys[i % keyCount]), fromUtf8(value));
+    });
+    report("set (changed)", treeSet, bareSet, "  (goal >= 0.80)");
+
+    const double treeSame =
+        throughput(noPreparation, [&](int i) { tree->set(keys[i % keyCount], values[0]); });
+    const double bareSame = throughput(noPreparation, [&](int i) {
+        if (bareGet(fullKeys[i % keyCount]) != values[0])
+            bare.setValue(fromUtf8(fullKeys[i % keyCount]), fromUtf8(values[0]));
+    });
+    report("set (unchanged)", treeSame, bareSame, "");
+
+    // Every round appends to an emptied array, so both sides see arrays of the same sizes.
+    const auto emptyArray = [&](int) { bare.remove(QStringLiteral("G/L")); };
+    const double treeAppend = throughput(emptyArray, [&](int i) { tree->append("L", values[i % 2]); });
+    const double bareAppend = throughput(emptyArray, [&](int i) {
+        const int count = bare.value(QStringLiteral("G/L/array_count"), 0).toInt();
+        const std::string element = "G/L/" + std::to_string(count);
+        if (bareGet(element) != values[i % 2])
+            bare.setValue(fromUtf8(element), fromUtf8(values[i % 2]));
+        bare.setValue(QStringLiteral("G/L/array_count"), count + 1);
+    });
+    report("append", treeAppend, bareAppend, "");
+
+    return sink == 0 ? 1 : 0;
+}
