@@ -10,8 +10,9 @@ status=0
 
 for language in English Chinese; do
     tmp=$(mktemp -d)
-    export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
-    mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME/Ruderu"
+    export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" XDG_RUNTIME_DIR="$tmp/runtime"
+    mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME/Ruderu" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
     # The program's language setting, as the suite's main application leaves it.
     printf '[General]\nlanguage=%s\n' "$language" >"$XDG_CONFIG_HOME/Ruderu/Rezodi\\ui_front.conf"
 

@@ -53,7 +53,8 @@ std::shared_ptr<spdlog::logger> getLogger()
     auto debuggerSink = std::make_shared<spdlog::sinks::stderr_sink_st>();
 #endif
     auto fileSink = std::make_shared<spdlog::sinks::basic_file_sink_st>(toFileName(path), false);
-    auto logger = std::make_shared<spdlog::logger>(loggerName, spdlog::sinks_init_list{debuggerSink, fileSink});
+    auto logger =
+        std::make_shared<spdlog::logger>(loggerName, spdlog::sinks_init_list{debuggerSink, fileSink});
     // The default pattern, with the CRLF line ends the log file has on every platform.
     logger->set_formatter(
         std::make_unique<spdlog::pattern_formatter>("%+", spdlog::pattern_time_type::local, "\r\n"));

@@ -23,8 +23,8 @@ void setLoggerName(const std::string &name);
 /// Returns the bytes of text.toLocal8Bit(), embedded zero bytes included.
 std::string toLogString(const QString &text);
 
-/// Returns @p bytes as lower-case hexadecimal pairs separated by single blanks ("0a ff 3c"); empty input gives an
-/// empty string.
+/// Returns @p bytes as lower-case hexadecimal pairs separated by single blanks ("0a ff 3c"); empty input
+/// gives an empty string.
 std::string toHexLogString(const QByteArray &bytes);
 
 #endif // ZEV_ORER_LOGGING_H

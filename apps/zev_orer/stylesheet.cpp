@@ -6,7 +6,8 @@
 void applyStyleSheetResource(QApplication &app, const QString &resourcePath)
 {
     QFile file(resourcePath);
-    file.open(QIODevice::ReadOnly);
+    // A sheet that cannot be opened is an empty one; reading the closed file would only add Qt's warning.
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     // Read as a zero-terminated string: a sheet with an embedded zero byte ends there.
-    app.setStyleSheet(QString::fromUtf8(file.readAll().constData()));
+    app.setStyleSheet(QString::fromUtf8(bytes.constData()));
 }

@@ -1,5 +1,5 @@
-// Logger throughput: messages per second through getLogger()->info(...) against a bare spdlog logger with the same
-// sinks, pattern and flush policy, writing to its own file in the same folder, in the same run.
+// Logger throughput: messages per second through getLogger()->info(...) against a bare spdlog logger with the
+// same sinks, pattern and flush policy, writing to its own file in the same folder, in the same run.
 #include "logging.h"
 
 #include <QCoreApplication>
@@ -20,8 +20,7 @@ namespace {
 constexpr int messages = 100000;
 constexpr int rounds = 5;
 
-template<typename Log>
-double messagesPerSecond(Log log)
+template <typename Log> double messagesPerSecond(Log log)
 {
     QElapsedTimer timer;
     timer.start();
@@ -49,7 +48,8 @@ int main(int argc, char *argv[])
         "bare", spdlog::sinks_init_list{std::make_shared<spdlog::sinks::stderr_sink_st>(),
                                         std::make_shared<spdlog::sinks::basic_file_sink_st>(
                                             dir.filePath(QStringLiteral("bare.log")).toStdString(), false)});
-    bare->set_formatter(std::make_unique<spdlog::pattern_formatter>("%+", spdlog::pattern_time_type::local, "\r\n"));
+    bare->set_formatter(
+        std::make_unique<spdlog::pattern_formatter>("%+", spdlog::pattern_time_type::local, "\r\n"));
     bare->set_level(spdlog::level::trace);
     bare->flush_on(spdlog::level::trace);
 

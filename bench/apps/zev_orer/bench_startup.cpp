@@ -1,6 +1,6 @@
 // Time from process start to the first shown window, and peak resident memory, of zev_orer against a minimal
-// QApplication + QDialog program built in the same tree. Both carry the same probe; each is started several times
-// in alternation and the medians are compared.
+// QApplication + QDialog program built in the same tree. Both carry the same probe; each is started several
+// times in alternation and the medians are compared.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -24,7 +24,7 @@ bool measure(const QString &program, Sample &sample)
     QProcess process;
     QElapsedTimer timer;
     timer.start();
-    process.start(program, {});
+    process.start(program, QStringList());
     while (process.waitForReadyRead(10000)) {
         if (process.canReadLine()) {
             const QByteArray line = process.readLine();

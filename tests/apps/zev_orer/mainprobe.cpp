@@ -1,6 +1,6 @@
-// Linked with the program's own main.cpp: as soon as main() has constructed the application object, this arms a
-// timer that, once the event loop runs, reports what main() set up and then ends the loop the way the environment
-// variable ZEV_ORER_PROBE_END asks ("exit:<n>", "quit", "close" or "done:<n>").
+// Linked with the program's own main.cpp: as soon as main() has constructed the application object, this arms
+// a timer that, once the event loop runs, reports what main() set up and then ends the loop the way the
+// environment variable ZEV_ORER_PROBE_END asks ("exit:<n>", "quit", "close" or "done:<n>").
 
 #include <QApplication>
 #include <QDialog>

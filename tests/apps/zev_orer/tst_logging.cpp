@@ -88,9 +88,10 @@ void tst_Logging::lineFormat()
     getLogger()->log(spdlog::level::level_enum(level), "The lang file {} no exist!", "zh_cn.lpk");
     // Read while the logger is still open: every message is flushed at once.
     const QByteArray log = readLog();
-    const QRegularExpression line(QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\] \\[ZEV-ORER\\] "
-                                                 "\\[%1\\] The lang file zh_cn.lpk no exist!\\r\\n$")
-                                      .arg(QString::fromLatin1(word)));
+    const QRegularExpression line(
+        QStringLiteral("^\\[\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\] \\[ZEV-ORER\\] "
+                       "\\[%1\\] The lang file zh_cn.lpk no exist!\\r\\n$")
+            .arg(QString::fromLatin1(word)));
     QVERIFY2(line.match(QString::fromLatin1(log)).hasMatch(), log.constData());
 }
 

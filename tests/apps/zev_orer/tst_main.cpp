@@ -1,8 +1,8 @@
 #include <QProcess>
 #include <QTest>
 
-// Runs the program's main() as a process (linked with a probe that ends its loop in a chosen way) and checks the
-// start-up it reports and the exit code it returns.
+// Runs the program's main() as a process (linked with a probe that ends its loop in a chosen way) and checks
+// the start-up it reports and the exit code it returns.
 class tst_Main : public QObject
 {
     Q_OBJECT
@@ -36,7 +36,7 @@ void tst_Main::exitCode()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ZEV_ORER_PROBE_END"), end);
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(ZEV_ORER_PROBE), {});
+    program.start(QStringLiteral(ZEV_ORER_PROBE), QStringList());
     QVERIFY(program.waitForFinished(30000));
     const QByteArray out = program.readAllStandardOutput();
 

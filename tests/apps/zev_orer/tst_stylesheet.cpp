@@ -79,6 +79,7 @@ void tst_StyleSheet::hoveredButton()
     QCOMPARE(centreColour(button), QColor(63, 109, 169));
 
     QLabel label(QStringLiteral("text"));
+    label.ensurePolished();
     QCOMPARE(label.palette().color(QPalette::WindowText), QColor(130, 134, 143));
 }
 
