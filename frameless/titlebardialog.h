@@ -64,8 +64,9 @@ public:
     /// 0.
     void setTitleWidth(int width);
 
-    /// Replaces the title label by @p widget, which the dialog takes over and which drags the dialog. It gets
-    /// the title colour, its geometry at the next resize, and no longer follows the window title. Null is
+    /// Replaces the title label by @p widget, which the dialog takes over and which drags the dialog; it gets
+    /// the title colour and, at the next resize, its geometry, and does not follow the window title. Meant
+    /// for use before the dialog is shown (a widget re-parented into a visible dialog stays hidden). Null is
     /// ignored.
     void setTitleWidget(QWidget *widget);
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -20,11 +19,8 @@ private slots:
     void cleanup();
     void overlayCentresWidget_data();
     void overlayCentresWidget();
-    void hideGivesWidgetBack();
-    void secondShowDoesNothing();
-    void destructionGivesWidgetBack();
-    void widgetDeletedWhileShown();
-    void parentDeletedWhileShown();
+    void widgetGoesBack();
+    void deletionsWhileShown();
 };
 
 void TestVnDialog2::cleanup()
@@ -66,83 +62,51 @@ void TestVnDialog2::overlayCentresWidget()
 
     dialog.showOverlay(panel);
     QWidget *overlay = overlayOf(dialog);
-    QVERIFY(overlay);
     QCOMPARE(overlay->geometry(), dialog.rect());
-    QVERIFY(overlay->isVisible());
-    QCOMPARE(panel->parentWidget(), &dialog);
     QVERIFY(panel->isVisible());
     QCOMPARE(panel->pos(), expected);
-    // The overlay lies above the title row, the panel above the overlay.
+    // Stacking: title row, then overlay, then panel.
     const QObjectList stack = dialog.children();
-    QVERIFY(stack.indexOf(dialog.findChild<QPushButton *>(QStringLiteral("close_pushButton"))) <
+    QVERIFY(stack.indexOf(dialog.findChild<QWidget *>(QStringLiteral("close_pushButton"))) <
             stack.indexOf(overlay));
     QVERIFY(stack.indexOf(overlay) < stack.indexOf(panel));
 
-    const QSize grown = dialogSize + QSize(50, 20);
-    dialog.resize(grown);
-    QTRY_COMPARE(overlay->geometry(), QRect(QPoint(0, 0), grown));
+    dialog.resize(dialogSize + QSize(50, 20));
+    QTRY_COMPARE(overlay->geometry(), dialog.rect());
     QCOMPARE(panel->pos(), expectedGrown);
-
     dialog.hideOverlay();
 }
 
-void TestVnDialog2::hideGivesWidgetBack()
+void TestVnDialog2::widgetGoesBack()
 {
-    VnDialog2 dialog;
-    dialog.showOverlay();
-    QVERIFY(overlayOf(dialog));
-    dialog.hideOverlay();
-    QVERIFY(!overlayOf(dialog));
-
-    QWidget holder;
-    auto panel = new QWidget(&holder);
-    holder.show();
-    dialog.show();
-    dialog.showOverlay(panel);
-    dialog.hideOverlay();
-    QVERIFY(!overlayOf(dialog));
-    QCOMPARE(panel->parentWidget(), &holder);
-    QVERIFY(panel->isHidden());
-
-    // A widget that had no parent is a (hidden) window of its own again.
-    QWidget loose;
-    dialog.showOverlay(&loose);
-    QCOMPARE(loose.parentWidget(), &dialog);
-    dialog.hideOverlay();
-    QVERIFY(loose.isWindow());
-    QVERIFY(loose.isHidden());
-}
-
-void TestVnDialog2::secondShowDoesNothing()
-{
-    VnDialog2 dialog;
     QWidget holder;
     auto first = new QWidget(&holder);
-    auto second = new QWidget(&holder);
-    dialog.showOverlay(first);
-    QWidget *overlay = overlayOf(dialog);
-    dialog.showOverlay(second);
-    QCOMPARE(dialog.findChildren<QWidget *>(QStringLiteral("overlay_widget")).size(), 1);
-    QCOMPARE(overlayOf(dialog), overlay);
+    QPointer<QWidget> second = new QWidget(&holder);
+    QWidget loose;
+    {
+        VnDialog2 dialog;
+        dialog.showOverlay(first);
+        dialog.showOverlay(second); // ignored while shown
+        QCOMPARE(dialog.findChildren<QWidget *>(QStringLiteral("overlay_widget")).size(), 1);
+        QCOMPARE(second->parentWidget(), &holder);
+        dialog.hideOverlay();
+        QVERIFY(!overlayOf(dialog));
+        QCOMPARE(first->parentWidget(), &holder);
+        QVERIFY(first->isHidden());
+
+        // A widget without a parent becomes a hidden window again.
+        dialog.showOverlay(&loose);
+        dialog.hideOverlay();
+        QVERIFY(loose.isWindow() && loose.isHidden());
+
+        dialog.showOverlay(second); // given back by the destructor
+    }
+    QVERIFY(second);
     QCOMPARE(second->parentWidget(), &holder);
-
-    dialog.hideOverlay();
-    QCOMPARE(first->parentWidget(), &holder);
+    QVERIFY(second->isHidden());
 }
 
-void TestVnDialog2::destructionGivesWidgetBack()
-{
-    QWidget holder;
-    QPointer<QWidget> panel = new QWidget(&holder);
-    auto dialog = new VnDialog2;
-    dialog->showOverlay(panel);
-    delete dialog;
-    QVERIFY(panel);
-    QCOMPARE(panel->parentWidget(), &holder);
-    QVERIFY(panel->isHidden());
-}
-
-void TestVnDialog2::widgetDeletedWhileShown()
+void TestVnDialog2::deletionsWhileShown()
 {
     auto dialog = new VnDialog2;
     dialog->show();
@@ -151,29 +115,18 @@ void TestVnDialog2::widgetDeletedWhileShown()
     delete panel;
     dialog->resize(dialog->size() + QSize(10, 10));
     dialog->hideOverlay();
-    QVERIFY(!overlayOf(*dialog));
 
-    // Also when the dialog goes first.
-    QWidget holder;
-    auto other = new QWidget(&holder);
-    dialog->showOverlay(other);
-    delete other;
-    delete dialog;
-}
-
-void TestVnDialog2::parentDeletedWhileShown()
-{
-    auto dialog = new VnDialog2;
+    // With its former parent gone the widget stays with the dialog instead of becoming a window.
     auto holder = new QWidget;
-    QPointer<QWidget> panel = new QWidget(holder);
-    dialog->showOverlay(panel);
+    QPointer<QWidget> orphan = new QWidget(holder);
+    dialog->showOverlay(orphan);
     delete holder;
     dialog->hideOverlay();
-    QVERIFY(panel);
-    QCOMPARE(panel->parentWidget(), dialog);
-    QVERIFY(panel->isHidden());
+    QCOMPARE(orphan->parentWidget(), dialog);
+
+    dialog->showOverlay(orphan);
+    delete orphan;
     delete dialog;
-    QVERIFY(!panel);
 }
 
 QTEST_MAIN(TestVnDialog2)
