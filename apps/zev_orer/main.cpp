@@ -1,8 +1,7 @@
-#include "language.h"
-#include "showcasewindow.h"
 #include "stylesheet.h"
 
 #include <QApplication>
+#include <QDialog>
 
 #include <memory>
 
@@ -11,10 +10,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     auto app = std::make_unique<QApplication>(argc, argv);
     applyStyleSheetResource(*app, QStringLiteral(":/stylesheet/zevorer.qss"));
-    applyInterfaceLanguage(*app);
 
-    // Built after the theme and the translator are in place, so it comes out themed and translated.
-    auto window = std::make_unique<ShowcaseWindow>();
+    auto window = std::make_unique<QDialog>();
     window->show();
     const int result = app->exec();
 
