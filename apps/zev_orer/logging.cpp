@@ -16,18 +16,33 @@ std::string loggerName = "ZEV-ORER";
 
 namespace {
 
-QString logDirectory()
+const char *const logFolders[] = {"ruderu", "Rezodi", "log", "zevorer"};
+
+QDir roamingDataDirectory()
 {
     QDir dir(QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     // Without organisation and application names the location is <roaming data>/<executable name>.
     dir.cd(QStringLiteral(".."));
-    for (const char *name : {"ruderu", "Rezodi", "log", "zevorer"}) {
+    return dir;
+}
+
+QString logFileName()
+{
+    return QString::fromLocal8Bit((loggerName + ".log").c_str());
+}
+
+// Walks down the log folders, creating what is missing; a level that cannot be entered is skipped, so the
+// file ends up in the deepest folder reached.
+QString createLogDirectories()
+{
+    QDir dir = roamingDataDirectory();
+    for (const char *name : logFolders) {
         const QString entry = QLatin1String(name);
         if (!dir.exists(entry))
             dir.mkdir(entry);
         dir.cd(entry);
     }
-    return dir.filePath(QString::fromLocal8Bit((loggerName + ".log").c_str()));
+    return dir.filePath(logFileName());
 }
 
 spdlog::filename_t toFileName(const QString &path)
@@ -46,7 +61,7 @@ std::shared_ptr<spdlog::logger> getLogger()
     if (auto logger = spdlog::get(loggerName))
         return logger;
 
-    const QString path = logDirectory();
+    const QString path = createLogDirectories();
 #ifdef _WIN32
     auto debuggerSink = std::make_shared<spdlog::sinks::msvc_sink_st>();
 #else
@@ -62,6 +77,14 @@ std::shared_ptr<spdlog::logger> getLogger()
     logger->flush_on(spdlog::level::trace);
     spdlog::register_logger(logger);
     return logger;
+}
+
+QString logFilePath()
+{
+    QString path = roamingDataDirectory().absolutePath();
+    for (const char *name : logFolders)
+        path += QLatin1Char('/') + QLatin1String(name);
+    return path + QLatin1Char('/') + logFileName();
 }
 
 void setLoggerName(const std::string &name)

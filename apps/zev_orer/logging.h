@@ -17,6 +17,10 @@ extern std::string loggerName;
 /// tries again.
 std::shared_ptr<spdlog::logger> getLogger();
 
+/// Returns the path of the file the process logger writes to when every log folder can be created; creates
+/// nothing.
+QString logFilePath();
+
 /// Flushes and drops the current logger; later getLogger() calls log under @p name into "<name>.log".
 void setLoggerName(const std::string &name);
 

@@ -1,7 +1,8 @@
+#include "language.h"
+#include "showcasewindow.h"
 #include "stylesheet.h"
 
 #include <QApplication>
-#include <QDialog>
 
 #include <memory>
 
@@ -10,8 +11,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     auto app = std::make_unique<QApplication>(argc, argv);
     applyStyleSheetResource(*app, QStringLiteral(":/stylesheet/zevorer.qss"));
+    applyInterfaceLanguage(*app);
 
-    auto window = std::make_unique<QDialog>();
+    // Built after the theme and the translator are in place, so it comes out themed and translated.
+    auto window = std::make_unique<ShowcaseWindow>();
     window->show();
     const int result = app->exec();
 

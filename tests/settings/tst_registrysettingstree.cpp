@@ -445,6 +445,8 @@ void tst_RegistrySettingsTree::mixedOperationsFromManyThreads()
             int operations = 0;
             while (!deadline.hasExpired()) {
                 const std::string key = "k" + std::to_string(random.bounded(4));
+                // Many sub-tree keys, so that new sub-trees keep being cached while others are looked up.
+                const std::string childKey = "c" + std::to_string(random.bounded(512));
                 switch (random.bounded(9)) {
                 case 0:
                     tree->set(key, std::to_string(random.bounded(3)));
@@ -458,10 +460,10 @@ void tst_RegistrySettingsTree::mixedOperationsFromManyThreads()
                     tree->get(key, std::string("d"));
                     break;
                 case 3:
-                    tree->child(key)->set("v", std::to_string(t));
+                    tree->child(childKey)->set("v", std::to_string(t));
                     break;
                 case 4:
-                    tree->child(key)->get("v", "");
+                    tree->child(childKey)->get("v", "");
                     break;
                 case 5:
                     tree->remove(key);
@@ -474,7 +476,7 @@ void tst_RegistrySettingsTree::mixedOperationsFromManyThreads()
                     tree->getList("list");
                     break;
                 case 8:
-                    tree->child(key)->clear();
+                    tree->child(childKey)->clear();
                     break;
                 }
                 ++operations;

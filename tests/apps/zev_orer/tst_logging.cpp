@@ -57,8 +57,10 @@ void tst_Logging::cleanup()
 
 void tst_Logging::firstMessageCreatesDirectoriesAndFile()
 {
+    const QString announced = logFilePath();
     QVERIFY(!QDir(dataRoot() + QStringLiteral("/ruderu")).exists());
     getLogger()->info("first {}", 1);
+    QCOMPARE(announced, QDir(logDir()).absoluteFilePath(QStringLiteral("ZEV-ORER.log")));
     // The location is the parent of the application's own data folder, i.e. the roaming data folder itself.
     QCOMPARE(QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/.."),
              QDir::cleanPath(dataRoot()));
