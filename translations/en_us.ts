@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>PageStackWizard</name>
+    <message>
+        <source>Page stack wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This window takes the size of the page it shows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ShowcaseWindow</name>
     <message>
         <source>zev_orer</source>
@@ -56,6 +91,94 @@
     </message>
     <message>
         <source>Page stack wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a window to try it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The theme and the translation are in place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you like &lt;b&gt;frameless&lt;/b&gt; windows?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document has unsaved changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device did not answer in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wizard finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wizard was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window is dimmed while this panel is shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closed without a button</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>PageStackWizard</name>
+    <message>
+        <source>Page stack wizard</source>
+        <translation>分页向导</translation>
+    </message>
+    <message>
+        <source>This window takes the size of the page it shows.</source>
+        <translation>此窗口的大小随所显示的页面而变。</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>All done.</source>
+        <translation>全部完成。</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>ShowcaseWindow</name>
     <message>
         <source>zev_orer</source>
@@ -57,6 +92,94 @@
     <message>
         <source>Page stack wizard</source>
         <translation>分页向导</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>Open a window to try it.</source>
+        <translation>打开一个窗口试试。</translation>
+    </message>
+    <message>
+        <source>The theme and the translation are in place.</source>
+        <translation>主题和翻译均已就绪。</translation>
+    </message>
+    <message>
+        <source>Do you like &lt;b&gt;frameless&lt;/b&gt; windows?</source>
+        <translation>您喜欢&lt;b&gt;无边框&lt;/b&gt;窗口吗？</translation>
+    </message>
+    <message>
+        <source>The document has unsaved changes.</source>
+        <translation>文档有未保存的更改。</translation>
+    </message>
+    <message>
+        <source>The device did not answer in time.</source>
+        <translation>设备未及时响应。</translation>
+    </message>
+    <message>
+        <source>The wizard finished.</source>
+        <translation>向导已完成。</translation>
+    </message>
+    <message>
+        <source>The wizard was cancelled.</source>
+        <translation>向导已取消。</translation>
+    </message>
+    <message>
+        <source>The window is dimmed while this panel is shown.</source>
+        <translation>显示此面板时，窗口会变暗。</translation>
+    </message>
+    <message>
+        <source>Remove overlay</source>
+        <translation>移除遮罩层</translation>
+    </message>
+    <message>
+        <source>Last answer: %1</source>
+        <translation>上次的回答：%1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>忽略</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>closed without a button</source>
+        <translation>未点按钮即关闭</translation>
     </message>
 </context>
 <context>
