@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QVariant>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -27,7 +28,15 @@ public:
 
     QString settingsPath(const std::string &key) const
     {
-        return path.isEmpty() ? fromUtf8(key) : path + QLatin1Char('/') + fromUtf8(key);
+        QString fullKey;
+        fullKey.reserve(path.size() + 1 + int(key.size()));
+        if (!path.isEmpty())
+            fullKey.append(path).append(QLatin1Char('/'));
+        // Keys are nearly always ASCII: appended as Latin-1 they need no temporary string, which keeps a
+        // key's translation as cheap as the caller's own conversion to QString.
+        if (std::all_of(key.begin(), key.end(), [](char c) { return uchar(c) < 0x80; }))
+            return fullKey.append(QLatin1String(key.data(), int(key.size())));
+        return fullKey.append(fromUtf8(key));
     }
 
     int arrayCount(const std::string &key)
@@ -74,7 +83,9 @@ bool RegistrySettingsTree::get(const std::string &key, bool defaultValue)
 
 std::string RegistrySettingsTree::get(const std::string &key, const char *defaultValue)
 {
-    return d->value(key, QString::fromUtf8(defaultValue)).toString().toStdString();
+    // set() asks with an empty default on every call; it needs no conversion.
+    const QString fallback = defaultValue && *defaultValue ? QString::fromUtf8(defaultValue) : QString();
+    return d->value(key, fallback).toString().toStdString();
 }
 
 int RegistrySettingsTree::get(const std::string &key, int defaultValue)
