@@ -17,8 +17,8 @@ const std::string arrayCountKey = "/array_count";
 
 } // namespace
 
-// Destruction runs against this order: the children first, the QSettings object (which writes pending
-// changes) near the end.
+// Members are released in reverse order: the cached sub-trees first, then the channels with their receivers,
+// the lock, the QSettings object (which writes pending changes to the store) and the path.
 class RegistrySettingsTreePrivate
 {
 public:
@@ -39,6 +39,7 @@ public:
         return fullKey.append(fromUtf8(key));
     }
 
+    // Callers hold settingsLock.
     int arrayCount(const std::string &key)
     {
         return settings.value(settingsPath(key + arrayCountKey), 0).toInt();

@@ -35,7 +35,6 @@ private slots:
     void clearGroup();
     void clearWholeStore();
     void receiversReenterTheTree();
-    void isValid();
 
     void concurrentAppends();
     void mixedOperationsFromManyThreads();
@@ -394,12 +393,6 @@ void tst_RegistrySettingsTree::receiversReenterTheTree()
     tree->append("L", "y");
     QCOMPARE(recorder.take(), QStringList({"L/0", "L", "L/1", "L"}));
     QCOMPARE(seenLists, QStringList({"x", "x,y"}));
-}
-
-void tst_RegistrySettingsTree::isValid()
-{
-    QVERIFY(makeTree("")->isValid());
-    QVERIFY(makeTree("G")->child("a")->isValid());
 }
 
 void tst_RegistrySettingsTree::concurrentAppends()
