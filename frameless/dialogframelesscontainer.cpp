@@ -6,8 +6,6 @@
 #include <QDialog>
 #include <QVBoxLayout>
 
-template class VNFramelessContainerT<VNDialogFramelessContainer>;
-
 class VNDialogFramelessContainer::FramelessContainerPrivate
     : public FramelessState<VNDialogFramelessContainer>
 {
@@ -172,3 +170,6 @@ void VNDialogFramelessContainer::applyLookState(FrameLook look)
     d->setWindowStateProperty(look, d->ui.titlebar_widget);
     d->setWindowStateProperty(look, d->ui.frame_widget);
 }
+
+// Instantiated after the private class is complete, which the template's members reach into.
+template class VNFramelessContainerT<VNDialogFramelessContainer>;

@@ -6,8 +6,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-template class VNFramelessContainerT<VNMainWindowFramelessContainer>;
-
 class VNMainWindowFramelessContainer::FramelessContainerPrivate
     : public FramelessState<VNMainWindowFramelessContainer>
 {
@@ -182,3 +180,6 @@ void VNMainWindowFramelessContainer::applyLookState(FrameLook look)
     const bool active = look == FrameLook::ActivedNormal || look == FrameLook::ActivedMaximum;
     d->refreshIcon(active ? d->activeIcon : d->inactiveIcon);
 }
+
+// Instantiated after the private class is complete, which the template's members reach into.
+template class VNFramelessContainerT<VNMainWindowFramelessContainer>;
