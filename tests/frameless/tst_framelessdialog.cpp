@@ -64,7 +64,6 @@ private slots:
     void flagsPathBehavesAsQDialog();
     void frameOptions_data();
     void frameOptions();
-    void fullScreenAndBack();
     void centring_data();
     void centring();
 };
@@ -414,21 +413,6 @@ void tst_FramelessDialog::frameOptions()
     QTEST(closeButton(dialog)->isVisibleTo(container), "closeButton");
     QTEST(frame->property("border").isValid(), "border");
     QTEST(frame->property("borderRadius").isValid(), "radius");
-}
-
-void tst_FramelessDialog::fullScreenAndBack()
-{
-    VNDialog dialog;
-    dialog.setGeometry(120, 90, 300, 200);
-    dialog.show();
-    VNDialogFramelessContainer *container = dialog.container();
-    const QRect normal = container->geometry();
-    dialog.showFullScreen();
-    QVERIFY(dialog.isFullScreen());
-    QVERIFY(container->isFullScreen());
-    dialog.showNormal();
-    QVERIFY(!dialog.isFullScreen());
-    QCOMPARE(container->geometry(), normal);
 }
 
 void tst_FramelessDialog::centring_data()
