@@ -72,10 +72,14 @@ public:
     }
 
     /// Sets the container's cursor unless it already has that shape: every setCursor reaches the platform.
+    /// The cursor is the container's own, so the shape it set last is the one it has; asking the widget would
+    /// copy its cursor on every mouse move of the application.
     void setCursorShape(Qt::CursorShape shape)
     {
-        if (!q->testAttribute(Qt::WA_SetCursor) || q->cursor().shape() != shape)
-            q->setCursor(shape);
+        if (shape == cursorShape)
+            return;
+        cursorShape = shape;
+        q->setCursor(shape);
     }
 
     /// A button went down at @p localPos on the container itself.
@@ -102,6 +106,30 @@ public:
             resizeTo(globalPos);
         else
             setCursorShape(cursorForEdges(edgesAt(globalPos)));
+    }
+
+    /// The filter's part for the three mouse event types, out of line so that the filter's two tests for
+    /// every other event stay small.
+    Q_NEVER_INLINE void filterMouseEvent(QObject *watched, QEvent *event)
+    {
+        auto *mouse = dynamic_cast<QMouseEvent *>(event);
+        if (!mouse)
+            return;
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            move(mouse->globalPos());
+            break;
+        case QEvent::MouseButtonPress:
+            // Only a press that reaches the container itself: on its margin, or passed on by a child that
+            // ignored it.
+            if (watched == q)
+                press(mouse->pos());
+            break;
+        default:
+            if (pressed)
+                release();
+            break;
+        }
     }
 
     /// Resizes from the geometry at the press so that the pressed edges follow @p globalPos; a step that
@@ -284,6 +312,8 @@ public:
     QIcon activeIcon;
     QIcon inactiveIcon;
     std::unique_ptr<QRect> savedGeometry;
+    /// The shape of the cursor set on the container; none before the first.
+    Qt::CursorShape cursorShape = Qt::CustomCursor;
 };
 
 template <typename T>
@@ -309,21 +339,8 @@ template <typename T> bool VNFramelessContainerT<T>::eventFilter(QObject *watche
     if (isMaximized())
         return false;
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
-        return false;
-    auto *mouse = dynamic_cast<QMouseEvent *>(event);
-    if (!mouse)
-        return false;
-    auto *d = static_cast<T *>(this)->d.get();
-    if (type == QEvent::MouseMove)
-        d->move(mouse->globalPos());
-    else if (type == QEvent::MouseButtonPress) {
-        // Only a press that reaches the container itself: on its margin, or passed on by a child that ignored
-        // it.
-        if (watched == this)
-            d->press(mouse->pos());
-    } else if (d->pressed)
-        d->release();
+    if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)
+        static_cast<T *>(this)->d->filterMouseEvent(watched, event);
     return false;
 }
 

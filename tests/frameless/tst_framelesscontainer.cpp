@@ -29,6 +29,24 @@ public:
 
 CountingStyle *countingStyle = nullptr;
 
+// Counts the cursor changes of the widget it watches: each setCursor() sends one and reaches the platform.
+class CursorChangeCounter : public QObject
+{
+public:
+    explicit CursorChangeCounter(int *count)
+        : count(count)
+    {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::CursorChange)
+            ++*count;
+        return false;
+    }
+
+private:
+    int *count;
+};
+
 // Either container, with the shared parts found by their form names. The dialog container gets its shadow so
 // that both show the same normal look.
 struct Container
@@ -96,6 +114,7 @@ private Q_SLOTS:
     void cleanup();
     void hitTest_data();
     void hitTest();
+    void cursorSetOnlyOnChange();
     void pressAndReleaseSetTheCursor();
     void resize_data();
     void resize();
@@ -157,6 +176,30 @@ void tst_FramelessContainer::hitTest()
     sendMouse(c.frame, QEvent::MouseMove, QPoint(100, 100) + offset, Qt::NoButton);
     QVERIFY(c.widget->testAttribute(Qt::WA_SetCursor));
     QCOMPARE(int(c.widget->cursor().shape()), cursor);
+}
+
+void tst_FramelessContainer::cursorSetOnlyOnChange()
+{
+    Container c("main window");
+    c.show(QRect(100, 100, 400, 300));
+    int changes = 0;
+    CursorChangeCounter counter(&changes);
+    c.widget->installEventFilter(&counter);
+    const auto moveTo = [&](int x) { sendMouse(c.frame, QEvent::MouseMove, QPoint(x, 250), Qt::NoButton); };
+    moveTo(101);
+    const int perSetting = changes;
+    QVERIFY(perSetting > 0);
+    // Further moves on the left edge, then inside, then on the edge again: only the changes of shape count.
+    moveTo(105);
+    moveTo(110);
+    QCOMPARE(changes, perSetting);
+    moveTo(300);
+    moveTo(310);
+    QCOMPARE(changes, 2 * perSetting);
+    moveTo(102);
+    moveTo(103);
+    QCOMPARE(changes, 3 * perSetting);
+    QCOMPARE(c.widget->cursor().shape(), Qt::SizeHorCursor);
 }
 
 void tst_FramelessContainer::pressAndReleaseSetTheCursor()
