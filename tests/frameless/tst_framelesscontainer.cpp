@@ -127,7 +127,6 @@ private Q_SLOTS:
     void maximiseAndRestore_data();
     void maximiseAndRestore();
     void windowStateChanges();
-    void programmaticCloseCloses();
 };
 
 void tst_FramelessContainer::initTestCase()
@@ -451,14 +450,6 @@ void tst_FramelessContainer::windowStateChanges()
     c.widget->setWindowState(Qt::WindowMinimized);
     QCOMPARE(lookOf(c.titleBar), QStringLiteral("Actived-Normal"));
     QCOMPARE(c.margin(), 15);
-}
-
-void tst_FramelessContainer::programmaticCloseCloses()
-{
-    Container c("dialog");
-    c.show(QRect(100, 100, 400, 300));
-    QVERIFY(c.widget->close());
-    QVERIFY(!c.widget->isVisible());
 }
 
 QTEST_MAIN(tst_FramelessContainer)

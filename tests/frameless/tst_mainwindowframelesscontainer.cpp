@@ -62,7 +62,7 @@ private Q_SLOTS:
     void cleanup();
     void formWidgets_data();
     void formWidgets();
-    void formLayouts();
+    void titleBarOrder();
     void construction();
     void childContainer();
     void setMainWindow();
@@ -136,49 +136,21 @@ void tst_MainWindowFramelessContainer::formWidgets()
     QVERIFY(!widget->autoFillBackground());
 }
 
-void tst_MainWindowFramelessContainer::formLayouts()
+void tst_MainWindowFramelessContainer::titleBarOrder()
 {
     VNMainWindowFramelessContainer container;
-    QCOMPARE(container.layout()->objectName(), QStringLiteral("verticalLayout_2"));
-    QCOMPARE(container.layout()->spacing(), 0);
-
-    QWidget *frame = container.frameWidget();
-    QCOMPARE(frame, child(container, "windowFrame"));
-    QCOMPARE(frame->layout()->objectName(), QStringLiteral("verticalLayout"));
-    QCOMPARE(frame->layout()->spacing(), 1);
-    QCOMPARE(frame->layout()->contentsMargins(), QMargins(1, 1, 1, 1));
-
-    auto *titleBar = child(container, "windowTitlebar");
-    QCOMPARE(titleBar->parentWidget(), frame);
-    QCOMPARE(titleBar->sizePolicy(), QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed));
-    auto *bar = qobject_cast<QHBoxLayout *>(titleBar->layout());
-    QCOMPARE(bar->objectName(), QStringLiteral("horizontalLayout"));
-    QCOMPARE(bar->spacing(), 0);
-    QCOMPARE(bar->contentsMargins(), QMargins(0, 2, 0, 0));
-    // Left to right: spacer, icon, title, extra widgets, minimise, restore, maximise, close.
-    QCOMPARE(bar->count(), 8);
-    const char *const order[] = {"spacer", "icon", "titleText"};
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(bar->itemAt(i)->widget(), child(container, order[i]));
-    QCOMPARE(bar->itemAt(3)->layout()->objectName(), QStringLiteral("extran_verticalLayout"));
-    QCOMPARE(bar->itemAt(3)->layout()->spacing(), 6);
-    const char *const buttons[] = {"minimizeButton", "restoreButton", "maximizeButton", "closeButton"};
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(bar->itemAt(4 + i)->widget(), child(container, buttons[i]));
-    for (int i = 0; i < 8; ++i)
+    auto *bar = qobject_cast<QHBoxLayout *>(child(container, "windowTitlebar")->layout());
+    QStringList order;
+    for (int i = 0; i < bar->count(); ++i) {
+        QLayoutItem *item = bar->itemAt(i);
+        order << (item->widget() ? item->widget()->objectName() : item->layout()->objectName());
         QCOMPARE(bar->stretch(i), i == 2 ? 1 : 0);
-
-    auto *content = child(container, "windowContent");
-    QCOMPARE(content->parentWidget(), frame);
-    QCOMPARE(frame->layout()->indexOf(content), 1);
-    QCOMPARE(content->layout()->objectName(), QStringLiteral("verticalLayout_3"));
-    QCOMPARE(content->layout()->spacing(), 0);
-    QCOMPARE(content->layout()->contentsMargins(), QMargins());
-
-    auto *icon = container.iconLabel();
-    QCOMPARE(icon, child(container, "icon"));
-    QCOMPARE(icon->contextMenuPolicy(), Qt::NoContextMenu);
-    QCOMPARE(container.titleLabel(), child(container, "titleText"));
+    }
+    // Restore stands before maximise here.
+    QCOMPARE(order, QStringList({"spacer", "icon", "titleText", "extran_verticalLayout", "minimizeButton",
+                                 "restoreButton", "maximizeButton", "closeButton"}));
+    QCOMPARE(bar->contentsMargins(), QMargins(0, 2, 0, 0));
+    QCOMPARE(container.iconLabel()->contextMenuPolicy(), Qt::NoContextMenu);
     QCOMPARE(container.titleLabel()->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
