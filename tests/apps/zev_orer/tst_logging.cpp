@@ -20,9 +20,7 @@ private slots:
     void lineFormat_data();
     void lineFormat();
     void appendsToExistingFile();
-    void sameLoggerUntilRenamed();
     void renameSwitchesFile();
-    void renameBeforeFirstMessage();
     void uncreatableDirectoryUsesDeepestReached();
     void unopenableFileThrowsAndRetries();
     void toHexLogString_data();
@@ -75,10 +73,7 @@ void tst_Logging::lineFormat_data()
     QTest::addColumn<QByteArray>("word");
 
     QTest::newRow("trace") << int(spdlog::level::trace) << QByteArray("trace");
-    QTest::newRow("debug") << int(spdlog::level::debug) << QByteArray("debug");
-    QTest::newRow("info") << int(spdlog::level::info) << QByteArray("info");
     QTest::newRow("warning") << int(spdlog::level::warn) << QByteArray("warning");
-    QTest::newRow("error") << int(spdlog::level::err) << QByteArray("error");
     QTest::newRow("critical") << int(spdlog::level::critical) << QByteArray("critical");
 }
 
@@ -112,17 +107,11 @@ void tst_Logging::appendsToExistingFile()
     QCOMPARE(log.count('\n'), 2);
 }
 
-void tst_Logging::sameLoggerUntilRenamed()
+void tst_Logging::renameSwitchesFile()
 {
     const auto first = getLogger();
     QCOMPARE(getLogger().get(), first.get());
-    QCOMPARE(first->name(), std::string("ZEV-ORER"));
-    QCOMPARE(first->sinks().size(), size_t(2));
-}
-
-void tst_Logging::renameSwitchesFile()
-{
-    getLogger()->info("before");
+    first->info("before");
     setLoggerName("X");
     QVERIFY(!spdlog::get("ZEV-ORER"));
     getLogger()->warn("after");
@@ -131,14 +120,6 @@ void tst_Logging::renameSwitchesFile()
     QVERIFY(!readLog().contains("after"));
     const QByteArray renamed = readLog(QStringLiteral("X"));
     QVERIFY2(renamed.contains("] [X] [warning] after\r\n"), renamed.constData());
-}
-
-void tst_Logging::renameBeforeFirstMessage()
-{
-    setLoggerName("EARLY");
-    getLogger()->info("hello");
-    QVERIFY(!QFile::exists(logDir() + QStringLiteral("/ZEV-ORER.log")));
-    QVERIFY(readLog(QStringLiteral("EARLY")).endsWith("hello\r\n"));
 }
 
 void tst_Logging::uncreatableDirectoryUsesDeepestReached()
@@ -183,7 +164,6 @@ void tst_Logging::toHexLogString_data()
     QTest::newRow("one byte") << QByteArray("\x0a", 1) << QByteArray("0a");
     QTest::newRow("zero and one") << QByteArray("\x00\x01", 2) << QByteArray("00 01");
     QTest::newRow("three") << QByteArray("\x0a\xff\x3c", 3) << QByteArray("0a ff 3c");
-    QTest::newRow("high bytes") << QByteArray("\x80\xAB\xCD\xEF", 4) << QByteArray("80 ab cd ef");
 }
 
 void tst_Logging::toHexLogString()
@@ -197,10 +177,8 @@ void tst_Logging::toLogString_data()
 {
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("ascii") << QStringLiteral("plain text");
     QTest::newRow("embedded zero") << QString::fromUtf16(u"a\0b", 3);
     QTest::newRow("outside latin-1") << QStringLiteral("微软雅黑 ü €");
-    QTest::newRow("empty") << QString();
 }
 
 void tst_Logging::toLogString()

@@ -18,7 +18,6 @@ private slots:
     void themeColours();
     void hoveredButton();
     void missingResourceKeepsDefaultLook();
-    void replacesEarlierSheet();
     void endsAtZeroByte();
 
 private:
@@ -97,13 +96,6 @@ void tst_StyleSheet::missingResourceKeepsDefaultLook()
     qInstallMessageHandler(previous);
     QCOMPARE(messages, 0);
     QCOMPARE(qApp->styleSheet(), QString());
-}
-
-void tst_StyleSheet::replacesEarlierSheet()
-{
-    qApp->setStyleSheet(QStringLiteral("QWidget { background: red; }"));
-    applyStyleSheetResource(*qApp, QStringLiteral(":/stylesheet/zevorer.qss"));
-    QVERIFY(!qApp->styleSheet().contains(QLatin1String("red")));
 }
 
 void tst_StyleSheet::endsAtZeroByte()
