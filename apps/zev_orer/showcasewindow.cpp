@@ -2,8 +2,11 @@
 #include "ui_showcasewindow.h"
 
 #include "logging.h"
+#include "mainwindowframelesscontainer.h"
 #include "messagebox.h"
 #include "pagestackwizard.h"
+#include "showcasedialog.h"
+#include "showcasemainwindow.h"
 
 #include <QDir>
 #include <QFrame>
@@ -20,15 +23,20 @@ public:
     explicit ShowcaseWindowPrivate(ShowcaseWindow *window)
         : q(window)
     {}
+    // The main window is a window of its own, not a child of this one.
+    ~ShowcaseWindowPrivate() { delete mainWindow; }
 
     void init();
     void buildOverlayPanel();
+    void showMainWindow();
+    void runDialog();
     void showAnswer(int button);
     QString buttonName(int button) const;
 
     ShowcaseWindow *const q;
     Ui::ShowcaseWindow ui;
     QFrame *overlayPanel = nullptr;
+    QPointer<ShowcaseMainWindow> mainWindow;
 };
 
 void ShowcaseWindowPrivate::init()
@@ -70,7 +78,39 @@ void ShowcaseWindowPrivate::init()
                                      ? ShowcaseWindow::tr("The wizard finished.")
                                      : ShowcaseWindow::tr("The wizard was cancelled."));
     });
+    QObject::connect(ui.mainWindow_pushButton, &QPushButton::clicked, q, [this] { showMainWindow(); });
+    QObject::connect(ui.dialog_pushButton, &QPushButton::clicked, q, [this] { runDialog(); });
     buildOverlayPanel();
+}
+
+// One frameless main window at a time; it deletes itself once closed.
+void ShowcaseWindowPrivate::showMainWindow()
+{
+    if (!mainWindow) {
+        mainWindow = new ShowcaseMainWindow;
+        QObject::connect(mainWindow, &VNMainWindow::closed, q, [this] {
+            ui.result_label->setText(ShowcaseWindow::tr("The frameless main window was closed."));
+        });
+    }
+    mainWindow->show();
+    mainWindow->container()->raise();
+    mainWindow->container()->activateWindow();
+}
+
+void ShowcaseWindowPrivate::runDialog()
+{
+    // On the heap: exec() deletes it, and so does this window should it go first.
+    auto *dialog = new ShowcaseDialog(q);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(true);
+    dialog->keepCenteredOnParent();
+    QPointer<ShowcaseWindow> alive(q);
+    const int result = dialog->exec();
+    if (!alive)
+        return;
+    ui.result_label->setText(result == QDialog::Accepted
+                                 ? ShowcaseWindow::tr("The frameless dialog was accepted.")
+                                 : ShowcaseWindow::tr("The frameless dialog was cancelled."));
 }
 
 // The panel that the overlay shows centred over the dimmed window.

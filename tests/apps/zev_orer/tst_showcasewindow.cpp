@@ -1,14 +1,25 @@
+#include "dialogframelesscontainer.h"
 #include "logging.h"
+#include "mainwindowframelesscontainer.h"
 #include "messagebox.h"
 #include "pagestackwizard.h"
+#include "showcasedialog.h"
+#include "showcasemainwindow.h"
 #include "showcasewindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <functional>
 
@@ -24,6 +35,10 @@ private slots:
     void messageBoxAnswers();
     void overlayComesAndGoes();
     void wizardFollowsItsPages();
+    void framelessDialogResult_data();
+    void framelessDialogResult();
+    void framelessMainWindowAsksBeforeClosing();
+    void dialogCentredOnMainWindow();
 
 private:
     // Runs @p act on the modal window once it is up (the caller is about to block in its event loop).
@@ -131,6 +146,108 @@ void tst_ShowcaseWindow::wizardFollowsItsPages()
     QVERIFY(sizes[1].height() > sizes[0].height());
     QVERIFY(sizes[2].height() < sizes[1].height());
     QCOMPARE(window.findChild<QLabel *>("result_label")->text(), QStringLiteral("The wizard finished."));
+}
+
+void tst_ShowcaseWindow::framelessDialogResult_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("ok") << "OK"
+                        << "The frameless dialog was accepted.";
+    QTest::newRow("cancel") << "Cancel"
+                            << "The frameless dialog was cancelled.";
+    QTest::newRow("title bar close") << "close_toolButton"
+                                     << "The frameless dialog was cancelled.";
+}
+
+void tst_ShowcaseWindow::framelessDialogResult()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, shown);
+
+    ShowcaseWindow window;
+    window.setGeometry(300, 200, 560, 420);
+    window.show();
+    whenModal([&window, answer](QWidget *modal) {
+        // The container is the modal window; the dialog sits inside it, centred on the program window.
+        auto *dialog = modal->findChild<ShowcaseDialog *>();
+        QVERIFY(dialog);
+        QCOMPARE(modal->geometry().center(), window.mapToGlobal(window.rect().center()));
+        dialog->findChild<QCheckBox *>("shadow_checkBox")->click();
+        QVERIFY(dialog->frameOptions().testFlag(VNDialog::FrameShadow));
+        QVERIFY(dialog->frameWidget()->graphicsEffect());
+        if (auto *button = modal->findChild<QToolButton *>(answer)) {
+            button->click();
+            return;
+        }
+        for (QPushButton *button : dialog->findChildren<QPushButton *>())
+            if (button->text().remove('&') == answer)
+                button->click();
+    });
+    window.findChild<QPushButton *>("dialog_pushButton")->click();
+    QCOMPARE(window.findChild<QLabel *>("result_label")->text(), shown);
+}
+
+namespace {
+
+ShowcaseMainWindow *findMainWindow()
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *container = qobject_cast<VNMainWindowFramelessContainer *>(top))
+            return qobject_cast<ShowcaseMainWindow *>(container->mainWindow());
+    return nullptr;
+}
+
+} // namespace
+
+void tst_ShowcaseWindow::framelessMainWindowAsksBeforeClosing()
+{
+    ShowcaseWindow window;
+    window.show();
+    window.findChild<QPushButton *>("mainWindow_pushButton")->click();
+    QPointer<ShowcaseMainWindow> mainWindow = findMainWindow();
+    QVERIFY(mainWindow);
+    QVERIFY(mainWindow->container()->isVisible());
+    QVERIFY(!mainWindow->menuBar()->actions().isEmpty());
+    QVERIFY(mainWindow->findChild<QToolBar *>());
+    QVERIFY(mainWindow->statusBar()->isVisible());
+    // A second click shows the same window again.
+    window.findChild<QPushButton *>("mainWindow_pushButton")->click();
+    QCOMPARE(findMainWindow(), mainWindow.data());
+
+    auto *close = mainWindow->container()->findChild<QToolButton *>("closeButton");
+    for (const char *answer : {"no_pushButton", "yes_pushButton"}) {
+        whenModal([answer](QWidget *box) {
+            QVERIFY(qobject_cast<VnMessageBox *>(box));
+            box->findChild<QPushButton *>(answer)->click();
+        });
+        close->click();
+        if (mainWindow)
+            QVERIFY(mainWindow->container()->isVisible() == (qstrcmp(answer, "no_pushButton") == 0));
+    }
+    QTRY_VERIFY(!mainWindow);
+    QCOMPARE(window.findChild<QLabel *>("result_label")->text(),
+             QStringLiteral("The frameless main window was closed."));
+}
+
+void tst_ShowcaseWindow::dialogCentredOnMainWindow()
+{
+    ShowcaseWindow window;
+    window.show();
+    window.findChild<QPushButton *>("mainWindow_pushButton")->click();
+    ShowcaseMainWindow *mainWindow = findMainWindow();
+    mainWindow->findChild<QAction *>("centredDialog_action")->trigger();
+    auto *dialog = mainWindow->findChild<ShowcaseDialog *>();
+    QVERIFY(dialog);
+    QVERIFY(dialog->container()->isVisible());
+    VNMainWindowFramelessContainer *frame = mainWindow->container();
+    const QPoint centre = frame->mapToGlobal(frame->rect().center());
+    QTRY_COMPARE(dialog->container()->geometry().center(), centre);
+
+    // A frame option that changes the container's margins keeps it centred.
+    dialog->findChild<QCheckBox *>("shadow_checkBox")->click();
+    dialog->container()->resize(dialog->container()->size() + QSize(60, 40));
+    QTRY_COMPARE(dialog->container()->geometry().center(), centre);
 }
 
 QTEST_MAIN(tst_ShowcaseWindow)

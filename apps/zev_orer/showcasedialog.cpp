@@ -1,0 +1,44 @@
+#include "showcasedialog.h"
+#include "ui_showcasedialog.h"
+
+#include <QCheckBox>
+
+class ShowcaseDialogPrivate
+{
+public:
+    explicit ShowcaseDialogPrivate(ShowcaseDialog *dialog)
+        : q(dialog)
+    {}
+
+    void init();
+
+    ShowcaseDialog *const q;
+    Ui::ShowcaseDialog ui;
+};
+
+void ShowcaseDialogPrivate::init()
+{
+    ui.setupUi(q);
+    const std::pair<QCheckBox *, VNDialog::FrameOption> boxes[] = {
+        {ui.spacing_checkBox, VNDialog::FrameSpacing},      {ui.shadow_checkBox, VNDialog::FrameShadow},
+        {ui.border_checkBox, VNDialog::FrameBorder},        {ui.radius_checkBox, VNDialog::FrameBorderRadius},
+        {ui.hideClose_checkBox, VNDialog::HideCloseButton},
+    };
+    for (const auto &[box, option] : boxes) {
+        box->setChecked(q->frameOptions().testFlag(option));
+        QObject::connect(box, &QCheckBox::toggled, q, [this, option = option](bool on) {
+            VNDialog::FrameOptions options = q->frameOptions();
+            options.setFlag(option, on);
+            q->setFrameOptions(options);
+        });
+    }
+}
+
+ShowcaseDialog::ShowcaseDialog(QWidget *parent)
+    : VNDialog(parent)
+    , d(std::make_unique<ShowcaseDialogPrivate>(this))
+{
+    d->init();
+}
+
+ShowcaseDialog::~ShowcaseDialog() = default;
