@@ -44,6 +44,92 @@
     </message>
 </context>
 <context>
+    <name>ShowcaseDialog</name>
+    <message>
+        <source>Frameless dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This dialog lives in a frameless container. Change how its frame is drawn:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line between title bar and content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rounded corners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the close button</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShowcaseMainWindow</name>
+    <message>
+        <source>Frameless main window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag the title bar to move the window, its edges to resize it, and double-click the title bar to maximise or restore it. Closing asks first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Centred dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a dialog that stays centred on this window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the frameless main window?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centred dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dialog stays centred on this window while its frame changes size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ShowcaseWindow</name>
     <message>
         <source>zev_orer</source>
@@ -179,6 +265,26 @@
     </message>
     <message>
         <source>closed without a button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frameless main window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frameless dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The frameless main window was closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The frameless dialog was accepted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The frameless dialog was cancelled.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -44,6 +44,92 @@
     </message>
 </context>
 <context>
+    <name>ShowcaseDialog</name>
+    <message>
+        <source>Frameless dialog</source>
+        <translation>无边框对话框</translation>
+    </message>
+    <message>
+        <source>This dialog lives in a frameless container. Change how its frame is drawn:</source>
+        <translation>此对话框位于无边框容器中。更改其边框的绘制方式：</translation>
+    </message>
+    <message>
+        <source>Line between title bar and content</source>
+        <translation>标题栏与内容之间的分隔线</translation>
+    </message>
+    <message>
+        <source>Drop shadow</source>
+        <translation>阴影</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>边框</translation>
+    </message>
+    <message>
+        <source>Rounded corners</source>
+        <translation>圆角</translation>
+    </message>
+    <message>
+        <source>Hide the close button</source>
+        <translation>隐藏关闭按钮</translation>
+    </message>
+</context>
+<context>
+    <name>ShowcaseMainWindow</name>
+    <message>
+        <source>Frameless main window</source>
+        <translation>无边框主窗口</translation>
+    </message>
+    <message>
+        <source>Drag the title bar to move the window, its edges to resize it, and double-click the title bar to maximise or restore it. Closing asks first.</source>
+        <translation>拖动标题栏可移动窗口，拖动边缘可调整大小，双击标题栏可最大化或还原。关闭前会先询问。</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>&amp;Centred dialog</source>
+        <translation>居中对话框(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Open a dialog that stays centred on this window</source>
+        <translation>打开一个始终在此窗口居中的对话框</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>关闭此窗口</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close the frameless main window?</source>
+        <translation>关闭无边框主窗口吗？</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Centred dialog</source>
+        <translation>居中对话框</translation>
+    </message>
+    <message>
+        <source>The dialog stays centred on this window while its frame changes size.</source>
+        <translation>对话框的边框改变大小时，仍在此窗口居中。</translation>
+    </message>
+</context>
+<context>
     <name>ShowcaseWindow</name>
     <message>
         <source>zev_orer</source>
@@ -180,6 +266,26 @@
     <message>
         <source>closed without a button</source>
         <translation>未点按钮即关闭</translation>
+    </message>
+    <message>
+        <source>Frameless main window</source>
+        <translation>无边框主窗口</translation>
+    </message>
+    <message>
+        <source>Frameless dialog</source>
+        <translation>无边框对话框</translation>
+    </message>
+    <message>
+        <source>The frameless main window was closed.</source>
+        <translation>无边框主窗口已关闭。</translation>
+    </message>
+    <message>
+        <source>The frameless dialog was accepted.</source>
+        <translation>无边框对话框已确认。</translation>
+    </message>
+    <message>
+        <source>The frameless dialog was cancelled.</source>
+        <translation>无边框对话框已取消。</translation>
     </message>
 </context>
 <context>
