@@ -13,7 +13,7 @@ QString fromUtf8(const std::string &text)
     return QString::fromUtf8(text.data(), int(text.size()));
 }
 
-const std::string arrayCountKey = "/array_count";
+const char arrayCountKey[] = "/array_count";
 
 } // namespace
 

@@ -17,7 +17,10 @@ public:
     /// Receives one notification; the arguments are the receiver's own copies.
     virtual void operator()(Args... args) = 0;
 
+    SettingsSlot() = default;
     virtual ~SettingsSlot() = default;
+    // Held through shared handles; a copy through the base would slice the receiver.
+    Q_DISABLE_COPY(SettingsSlot)
 };
 
 /// A notification channel of a settings tree. Receivers run one after the other, in the order they were
@@ -145,7 +148,10 @@ template <typename... Args> void SettingsSignal<Args...>::operator()(const Args 
 class ISettingsTree
 {
 public:
+    ISettingsTree() = default;
     virtual ~ISettingsTree() = default;
+    // Trees are shared, never copied: a copy through the interface would slice the tree.
+    Q_DISABLE_COPY(ISettingsTree)
 
     /// Stores @p value under @p key and reports @p key; does neither when the value already reads as @p
     /// value.
