@@ -22,7 +22,7 @@ QList<QPushButton *> buttonRow(const VnMessageBox &box)
 // "escape"; tells whether it showed a 40 x 40 icon.
 void endModalBox(const QString &how, bool *iconShown)
 {
-    QTimer::singleShot(0, [how, iconShown] {
+    QTimer::singleShot(0, qApp, [how, iconShown] {
         auto box = qobject_cast<VnMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         auto icon = box->findChild<QLabel *>(QStringLiteral("icon_label"));
@@ -32,7 +32,8 @@ void endModalBox(const QString &how, bool *iconShown)
         else if (how == QLatin1String("close"))
             QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("close_pushButton")),
                               Qt::LeftButton);
-        for (QPushButton *button : buttonRow(*box)) {
+        const QList<QPushButton *> buttons = buttonRow(*box);
+        for (QPushButton *button : buttons) {
             if (button->text() == how)
                 QTest::mouseClick(button, Qt::LeftButton);
         }
@@ -83,7 +84,8 @@ void TestVnMessageBox::buttonOrder()
 
     VnMessageBox box(buttons, QStringLiteral("Text"), QString());
     QStringList labels;
-    for (QPushButton *button : buttonRow(box))
+    const QList<QPushButton *> row = buttonRow(box);
+    for (QPushButton *button : row)
         labels << button->text();
     QCOMPARE(labels, expected);
 }

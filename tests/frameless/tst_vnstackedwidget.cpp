@@ -81,6 +81,8 @@ void tst_VNStackedWidget::followsCurrentPage()
 {
     QFETCH(bool, shown);
 
+    // Declared before the window, so that it outlives the stack whose signal appends to it.
+    QList<QSize> seen;
     // A parent keeps the window's screen-size clamp of adjustSize() out of the way.
     QWidget window;
     auto *stack = new VNStackedWidget(&window);
@@ -93,8 +95,8 @@ void tst_VNStackedWidget::followsCurrentPage()
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
-    QList<QSize> seen;
-    connect(stack, &VNStackedWidget::currentChanged, stack, [&] { seen.append(stack->size()); });
+    connect(stack, &VNStackedWidget::currentChanged, stack,
+            [&] { seen.append(stack->size()); }); // clazy:exclude=lambda-in-connect
     QSignalSpy changed(stack, &VNStackedWidget::currentChanged);
 
     QWidget *small = pageOfSize({300, 200});

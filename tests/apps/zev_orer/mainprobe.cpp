@@ -12,7 +12,8 @@ namespace {
 
 QWidget *shownTopLevel()
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows) {
         if (widget->isVisible())
             return widget;
     }

@@ -189,7 +189,8 @@ void tst_Language::start()
     QCOMPARE(process.exitCode(), 0);
 
     QMap<QString, QString> report;
-    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
         const int equals = line.indexOf(QLatin1Char('='));
         if (equals > 0)
             report.insert(line.left(equals), line.mid(equals + 1));
@@ -216,7 +217,8 @@ void tst_Language::start()
     QStringList messages;
     const QString logText =
         QString::fromUtf8(readAll(logRoot + QStringLiteral("/Rezodi/log/zevorer/ZEV-ORER.log")));
-    for (QString line : logText.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    const QStringList logLines = logText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString line : logLines) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         const QRegularExpressionMatch match = format.match(line);
