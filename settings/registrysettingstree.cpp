@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 namespace {
@@ -104,6 +105,11 @@ void RegistrySettingsTree::append(const std::string &key, const std::string &val
     {
         std::lock_guard<std::recursive_mutex> locker(d->settingsLock);
         const int count = d->arrayCount(key);
+        // Only a damaged store holds such a count; one more element could not be counted.
+        if (count == std::numeric_limits<int>::max()) {
+            qWarning("RegistrySettingsTree::append: the array \"%s\" is full", key.c_str());
+            return;
+        }
         set(key + '/' + std::to_string(count), value);
         d->settings.setValue(d->settingsPath(key + arrayCountKey), count + 1);
     }

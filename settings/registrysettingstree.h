@@ -31,7 +31,8 @@ public:
     /// Returns the stored value as a string, or @p defaultValue when there is none.
     std::string get(const std::string &key, const std::string &defaultValue) override;
     /// Stores @p value as element "<key>/<count>", raises the count "<key>/array_count" by one, then reports
-    /// @p key (after the element's own key, if the element was written).
+    /// @p key (after the element's own key, if the element was written). Warns and changes nothing when the
+    /// stored count is already the largest int.
     void append(const std::string &key, const std::string &value) override;
     /// Returns the elements "<key>/0" up to the count less one.
     std::list<std::string> getList(const std::string &key) override;

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <limits>
 #include <thread>
 #include <type_traits>
 #include <vector>
@@ -19,6 +20,8 @@ private slots:
 
     void fullKeys_data();
     void fullKeys();
+    void unusualKeys_data();
+    void unusualKeys();
     void childPaths();
     void childOutlivesItsParent();
     void unchangedValue_data();
@@ -28,6 +31,7 @@ private slots:
     void appendToMissingArray();
     void appendEmptyStringToMissingArray();
     void appendOverStaleElement();
+    void appendToFullArray();
     void getList_data();
     void getList();
     void removeArray();
@@ -137,6 +141,66 @@ void tst_RegistrySettingsTree::fullKeys()
     QCOMPARE(stored(fullKey).toString(), QString::fromStdString(value));
     QCOMPARE(tree->get(key.toStdString(), ""), value);
     QCOMPARE(recorder.take(), QStringList{key});
+}
+
+void tst_RegistrySettingsTree::unusualKeys_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QString>("readBack");
+    QTest::addColumn<QStringList>("leftByRemove");
+
+    // The store also holds "G/other" and "other". QSettings drops the empty levels of a full key, so a key
+    // that is empty or only slashes names the tree's own group, or on a tree over the whole store nothing to
+    // write and everything to remove.
+    const QStringList others{"G/other", "other"};
+    QTest::newRow("empty, whole store") << "" << QByteArray() << others << "" << QStringList{};
+    QTest::newRow("empty, group") << "G" << QByteArray() << QStringList{"G", "G/other", "other"} << "v"
+                                  << QStringList{"other"};
+    QTest::newRow("only slashes, group")
+        << "G" << QByteArray("//") << QStringList{"G", "G/other", "other"} << "v" << QStringList{"other"};
+    QTest::newRow("leading slash") << "G" << QByteArray("/k") << QStringList{"G/k", "G/other", "other"} << "v"
+                                   << others;
+    QTest::newRow("trailing slash") << "" << QByteArray("k/") << QStringList{"G/other", "k", "other"} << "v"
+                                    << others;
+    QTest::newRow("double slash") << "G" << QByteArray("a//b") << QStringList{"G/a/b", "G/other", "other"}
+                                  << "v" << others;
+    QTest::newRow("non-ASCII") << "G" << QByteArray("größe/值")
+                               << QStringList{"G/größe/值", "G/other", "other"} << "v" << others;
+    // Bytes that are no UTF-8 become U+FFFD, so such keys share one name.
+    QTest::newRow("invalid UTF-8") << "G" << QByteArray("k\xff")
+                                   << QStringList{"G/k\uFFFD", "G/other", "other"} << "v" << others;
+}
+
+void tst_RegistrySettingsTree::unusualKeys()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, key);
+    QFETCH(QStringList, written);
+    QFETCH(QString, readBack);
+    QFETCH(QStringList, leftByRemove);
+
+    store("G/other", "o");
+    store("other", "o");
+    const Tree tree = makeTree(path);
+    Recorder recorder(tree);
+    if (path.isEmpty() && key.isEmpty()) {
+        // Read by set() to compare, then written, then read below.
+        QTest::ignoreMessage(QtWarningMsg, "QSettings::value: Empty key passed");
+        QTest::ignoreMessage(QtWarningMsg, "QSettings::setValue: Empty key passed");
+        QTest::ignoreMessage(QtWarningMsg, "QSettings::value: Empty key passed");
+    }
+    tree->set(key.toStdString(), "v");
+    QStringList keys = QSettings().allKeys();
+    keys.sort();
+    QCOMPARE(keys, written);
+    QCOMPARE(QString::fromStdString(tree->get(key.toStdString(), "")), readBack);
+
+    tree->remove(key.toStdString());
+    QCOMPARE(QSettings().allKeys(), leftByRemove);
+    // Reported as given, whatever QSettings made of the key.
+    QCOMPARE(recorder.take(), QStringList({QString::fromUtf8(key), QString::fromUtf8(key)}));
 }
 
 void tst_RegistrySettingsTree::childPaths()
@@ -271,6 +335,18 @@ void tst_RegistrySettingsTree::appendOverStaleElement()
     tree->append("L", "x");
     QCOMPARE(recorder.take(), QStringList{"L"});
     QCOMPARE(toStringList(tree->getList("L")), QStringList{"x"});
+}
+
+void tst_RegistrySettingsTree::appendToFullArray()
+{
+    store("G/L/array_count", std::numeric_limits<int>::max());
+    const Tree tree = makeTree("G");
+    Recorder recorder(tree);
+    QTest::ignoreMessage(QtWarningMsg, "RegistrySettingsTree::append: the array \"L\" is full");
+    tree->append("L", "x");
+    QCOMPARE(QSettings().allKeys(), QStringList{"G/L/array_count"});
+    QCOMPARE(stored("G/L/array_count").toInt(), std::numeric_limits<int>::max());
+    QCOMPARE(recorder.take(), QStringList{});
 }
 
 void tst_RegistrySettingsTree::getList_data()
