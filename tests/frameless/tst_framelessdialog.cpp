@@ -22,7 +22,7 @@ namespace {
 // Runs @p act from inside the event loop that the caller is about to enter.
 void whenRunning(std::function<void()> act)
 {
-    QTimer::singleShot(0, std::move(act));
+    QTimer::singleShot(0, qApp, std::move(act));
 }
 
 QToolButton *closeButton(const VNDialog &dialog)

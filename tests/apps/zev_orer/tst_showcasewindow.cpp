@@ -180,7 +180,8 @@ void tst_ShowcaseWindow::framelessDialogResult()
             button->click();
             return;
         }
-        for (QPushButton *button : dialog->findChildren<QPushButton *>())
+        const QList<QPushButton *> buttons = dialog->findChildren<QPushButton *>();
+        for (QPushButton *button : buttons)
             if (button->text().remove('&') == answer)
                 button->click();
     });
@@ -192,7 +193,8 @@ namespace {
 
 ShowcaseMainWindow *findMainWindow()
 {
-    for (QWidget *top : QApplication::topLevelWidgets())
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *top : windows)
         if (auto *container = qobject_cast<VNMainWindowFramelessContainer *>(top))
             return qobject_cast<ShowcaseMainWindow *>(container->mainWindow());
     return nullptr;
