@@ -1,6 +1,8 @@
 #include "showcasedialog.h"
 #include "ui_showcasedialog.h"
 
+#include "containerlook.h"
+
 #include <QCheckBox>
 
 class ShowcaseDialogPrivate
@@ -19,6 +21,8 @@ public:
 void ShowcaseDialogPrivate::init()
 {
     ui.setupUi(q);
+    // Built without window flags, the dialog's parent is its frameless container.
+    decorateFramelessContainer(q->parentWidget());
     const std::pair<QCheckBox *, VNDialog::FrameOption> boxes[] = {
         {ui.spacing_checkBox, VNDialog::FrameSpacing},      {ui.shadow_checkBox, VNDialog::FrameShadow},
         {ui.border_checkBox, VNDialog::FrameBorder},        {ui.radius_checkBox, VNDialog::FrameBorderRadius},

@@ -1,6 +1,7 @@
 #include "showcasemainwindow.h"
 #include "ui_showcasemainwindow.h"
 
+#include "containerlook.h"
 #include "mainwindowframelesscontainer.h"
 #include "messagebox.h"
 #include "showcasedialog.h"
@@ -30,6 +31,7 @@ void ShowcaseMainWindowPrivate::init()
     q->setGeometry(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, q->size(), q->screen()->availableGeometry()));
     q->container()->setAttribute(Qt::WA_DeleteOnClose);
+    decorateFramelessContainer(q->container());
     q->setCloseGuard([this] {
         return VnMessageBox::question(q, ShowcaseMainWindow::tr("Close"),
                                       ShowcaseMainWindow::tr("Close the frameless main window?"),
