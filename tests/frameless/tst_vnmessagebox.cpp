@@ -6,144 +6,89 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-QList<QPushButton *> buttonRow(const VnMessageBox &box)
-{
-    QList<QPushButton *> buttons;
-    auto row = box.findChild<QHBoxLayout *>(QStringLiteral("button_layout"));
-    for (int i = 0; i < row->count(); ++i) {
-        if (auto button = qobject_cast<QPushButton *>(row->itemAt(i)->widget()))
-            buttons << button;
-    }
-    return buttons;
-}
-
-// Ends the box that runs modally next: with the button labelled @p how, "close" (the title strip's button) or
-// "escape"; tells whether it showed a 40 x 40 icon.
-void endModalBox(const QString &how, bool *iconShown)
-{
-    QTimer::singleShot(0, qApp, [how, iconShown] {
-        auto box = qobject_cast<VnMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        auto icon = box->findChild<QLabel *>(QStringLiteral("icon_label"));
-        *iconShown = icon->isVisible() && icon->pixmap(Qt::ReturnByValue).size() == QSize(40, 40);
-        if (how == QLatin1String("escape"))
-            QTest::keyClick(box, Qt::Key_Escape);
-        else if (how == QLatin1String("close"))
-            QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("close_pushButton")),
-                              Qt::LeftButton);
-        const QList<QPushButton *> buttons = buttonRow(*box);
-        for (QPushButton *button : buttons) {
-            if (button->text() == how)
-                QTest::mouseClick(button, Qt::LeftButton);
-        }
-    });
-}
-} // namespace
-
 class TestVnMessageBox : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
-    void buttonOrder_data();
-    void buttonOrder();
-    void clickedButton();
-    void staticFunctions_data();
-    void staticFunctions();
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void content_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0 << QStringList() << "See <a href=\"https://example.org/\">the manual</a>.";
+        QTest::newRow("unknown bits") << (0x1 | 0x200 | 0x20000000 | 0x400) << QStringList{"Ok"}
+                                      << "A <b>long</b> message that wraps over more than one line.";
+        QTest::newRow("bits out of order")
+            << (VnMessageBox::Quit | 0x100000 | 0x4000 | 0x1000 | 0x1000000 | 0x400000 | 0x400)
+            << QStringList{"Ok", "Cancel", "Help", "SaveAll", "Yes", "Ignore", "Quit"}
+            << "<b>unclosed <i>tags";
+    }
+
+    void content()
+    {
+        QFETCH(int, buttons);
+        QFETCH(QStringList, labels);
+        QFETCH(QString, text);
+        VnMessageBox box(buttons, text, QString());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto label = box.findChild<QLabel *>(QStringLiteral("text_label"));
+        QCOMPARE(label->text(), "<div style=\"line-height:24px;\">" + text + "</div>");
+        QVERIFY(label->openExternalLinks());
+        // Nothing is cut off: the text lies inside the frame's content area.
+        QVERIFY(box.contentsRect().contains(label->geometry()));
+        QStringList row;
+        auto layout = box.findChild<QHBoxLayout *>(QStringLiteral("button_layout"));
+        for (int i = 0; i < layout->count(); ++i) {
+            if (auto button = qobject_cast<QPushButton *>(layout->itemAt(i)->widget()))
+                row << button->text();
+        }
+        QCOMPARE(row, labels);
+    }
+
+    void staticFunctions_data()
+    {
+        QTest::addColumn<int>("function");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<int>("expected");
+        // By index: error, warning, information, question; "" is the title strip's close button.
+        QTest::newRow("error") << 0 << 0x400 << "Ok" << 0x400;
+        QTest::newRow("warning") << 1 << (0x4000 | 0x10000) << "No" << 0x10000;
+        QTest::newRow("information") << 2 << (VnMessageBox::Quit | 0x400) << "Quit"
+                                     << int(VnMessageBox::Quit);
+        QTest::newRow("question") << 3 << (0x4000 | 0x10000) << "Yes" << 0x4000;
+        QTest::newRow("closed") << 1 << 0x4000 << "" << 0;
+    }
+
+    void staticFunctions()
+    {
+        QFETCH(int, function);
+        QFETCH(int, buttons);
+        QFETCH(QString, click);
+        QFETCH(int, expected);
+        using Run = int (*)(QWidget *, const QString &, const QString &, int, int);
+        const Run runs[] = {&VnMessageBox::error, &VnMessageBox::warning, &VnMessageBox::information,
+                            &VnMessageBox::question};
+        bool iconShown = false;
+        QTimer::singleShot(0, qApp, [click, &iconShown] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            iconShown = box->findChild<QLabel *>(QStringLiteral("icon_label"))->isVisible();
+            const QList<QPushButton *> buttons = box->findChildren<QPushButton *>();
+            for (QPushButton *button : buttons) {
+                if (button->text() == click)
+                    QTest::mouseClick(button, Qt::LeftButton);
+            }
+        });
+        QCOMPARE(runs[function](nullptr, QStringLiteral("Title"), QStringLiteral("Text"), buttons, 0),
+                 expected);
+        QCOMPARE(iconShown, function < 2);
+    }
 };
-
-void TestVnMessageBox::cleanup()
-{
-    const QWidgetList leaked = QApplication::topLevelWidgets();
-    qDeleteAll(leaked);
-    QVERIFY(leaked.isEmpty());
-}
-
-void TestVnMessageBox::buttonOrder_data()
-{
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList all{
-        "Ok",   "Open",    "Save", "Cancel",   "Close", "Discard", "Apply", "Reset", "RestoreDefaults",
-        "Help", "SaveAll", "Yes",  "YesToAll", "No",    "NoToAll", "Abort", "Retry", "Ignore",
-        "Quit"};
-    QTest::newRow("none") << 0 << QStringList();
-    QTest::newRow("no, then ok") << (0x10000 | 0x400) << QStringList{"Ok", "No"};
-    QTest::newRow("save all") << (0x4000 | 0x1000 | 0x1000000) << QStringList{"Help", "SaveAll", "Yes"};
-    QTest::newRow("unknown bits") << (0x1 | 0x200 | 0x20000000 | 0x400) << QStringList{"Ok"};
-    QTest::newRow("all") << 0x1ffffc00 << all;
-}
-
-void TestVnMessageBox::buttonOrder()
-{
-    QFETCH(int, buttons);
-    QFETCH(QStringList, expected);
-
-    VnMessageBox box(buttons, QStringLiteral("Text"), QString());
-    QStringList labels;
-    const QList<QPushButton *> row = buttonRow(box);
-    for (QPushButton *button : row)
-        labels << button->text();
-    QCOMPARE(labels, expected);
-}
-
-void TestVnMessageBox::clickedButton()
-{
-    VnMessageBox box(0x4000 | 0x10000,
-                     QStringLiteral("A <b>long</b> message that wraps over more than one line."), QString());
-    QCOMPARE(box.clickedButton(), 0);
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    // Nothing is cut off: text and buttons lie inside the frame's content area.
-    auto text = box.findChild<QLabel *>(QStringLiteral("text_label"));
-    QCOMPARE(text->width(), 324);
-    QVERIFY(box.contentsRect().contains(text->geometry()));
-    QVERIFY(box.contentsRect().contains(buttonRow(box).at(1)->geometry()));
-
-    QTest::mouseClick(buttonRow(box).at(1), Qt::LeftButton);
-    QCOMPARE(box.clickedButton(), 0x10000);
-    QVERIFY(!box.isVisible());
-}
-
-void TestVnMessageBox::staticFunctions_data()
-{
-    QTest::addColumn<QString>("function");
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<bool>("icon");
-
-    QTest::newRow("error, ok") << "error" << 0x400 << "Ok" << 0x400 << true;
-    QTest::newRow("warning, no") << "warning" << (0x4000 | 0x10000) << "No" << 0x10000 << true;
-    QTest::newRow("information, quit")
-        << "information" << (0x10000000 | 0x400) << "Quit" << 0x10000000 << false;
-    QTest::newRow("question, yes") << "question" << (0x4000 | 0x10000) << "Yes" << 0x4000 << false;
-    QTest::newRow("no buttons, closed") << "question" << 0 << "close" << 0 << false;
-    QTest::newRow("escape") << "warning" << (0x4000 | 0x10000) << "escape" << 0 << true;
-}
-
-void TestVnMessageBox::staticFunctions()
-{
-    QFETCH(QString, function);
-    QFETCH(int, buttons);
-    QFETCH(QString, how);
-    QFETCH(int, expected);
-    QFETCH(bool, icon);
-
-    using Run = int (*)(QWidget *, const QString &, const QString &, int, int);
-    const QHash<QString, Run> runs{{"error", &VnMessageBox::error},
-                                   {"warning", &VnMessageBox::warning},
-                                   {"information", &VnMessageBox::information},
-                                   {"question", &VnMessageBox::question}};
-    bool iconShown = !icon;
-    endModalBox(how, &iconShown);
-    QCOMPARE(runs.value(function)(nullptr, QStringLiteral("Title"), QStringLiteral("Text"), buttons, 0),
-             expected);
-    QCOMPARE(iconShown, icon);
-}
 
 QTEST_MAIN(TestVnMessageBox)
 #include "tst_vnmessagebox.moc"
