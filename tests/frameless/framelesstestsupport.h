@@ -1,13 +1,17 @@
 #ifndef ZEV_ORER_FRAMELESSTESTSUPPORT_H
 #define ZEV_ORER_FRAMELESSTESTSUPPORT_H
 
-// Shared by the frameless containers' tests: mouse events with explicit global positions, delivered through
-// QApplication as the platform's own are, and the application state driven through the window-system
-// interface.
+// Shared by the frameless containers' tests: mouse events and application states delivered as the platform's
+// own are, and the containers' buttons and looks read the same way for both containers.
+
+#include "windowdragger.h"
 
 #include <QApplication>
 #include <QGraphicsDropShadowEffect>
+#include <QLayout>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QToolButton>
 #include <qpa/qwindowsysteminterface.h>
 
 /// Sends a mouse event of @p type at @p globalPos to @p receiver; for a move @p button is the button held.
@@ -28,17 +32,46 @@ inline void setApplicationState(Qt::ApplicationState state)
     QWindowSystemInterface::flushWindowSystemEvents();
 }
 
-/// The look that @p widget shows to style sheets.
-inline QString lookOf(const QWidget *widget)
+/// Counts the cursor changes and the spontaneous close events of the objects it filters.
+struct EventCounter : QObject
 {
-    return widget->property("windowState").toString();
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        cursorChanges += event->type() == QEvent::CursorChange;
+        spontaneousCloses += event->type() == QEvent::Close && event->spontaneous();
+        return false;
+    }
+    int cursorChanges = 0;
+    int spontaneousCloses = 0;
+};
+
+/// The container's title-bar button whose object name starts with @p role ("maximize", "close", ...).
+inline QToolButton *button(const QWidget *container, const char *role)
+{
+    return container->findChildren<QToolButton *>(QRegularExpression(QLatin1Char('^') + QLatin1String(role)))
+        .value(0);
 }
 
-/// The colour of the drop shadow on @p widget, or an invalid colour when it has none.
-inline QColor shadowColourOf(const QWidget *widget)
+/// The container's appearance in one line: the look of frame and title bar (both when they differ), the
+/// margin, the palette role of the shadow's colour, and which of restore and maximise is shown.
+inline QString appearance(const QWidget *container)
 {
-    auto *shadow = qobject_cast<QGraphicsDropShadowEffect *>(widget->graphicsEffect());
-    return shadow ? shadow->color() : QColor();
+    const QWidget *frame = container->layout()->itemAt(0)->widget();
+    QString look = frame->property("windowState").toString();
+    const QString titleBarLook = container->findChild<WindowDragger *>()->property("windowState").toString();
+    if (titleBarLook != look)
+        look += '/' + titleBarLook;
+    auto *effect = qobject_cast<QGraphicsDropShadowEffect *>(frame->graphicsEffect());
+    const QColor colour = effect ? effect->color() : QColor();
+    const char *shadow = !effect                                                     ? "no"
+                         : colour == container->palette().color(QPalette::Highlight) ? "Highlight"
+                         : colour == container->palette().color(QPalette::Shadow)    ? "Shadow"
+                                                                                     : "other";
+    return QStringLiteral("%1, margin %2, %3 shadow%4%5")
+        .arg(look)
+        .arg(container->layout()->contentsMargins().left())
+        .arg(QLatin1String(shadow), button(container, "restore")->isHidden() ? "" : ", restore",
+             button(container, "maximize")->isHidden() ? "" : ", maximise");
 }
 
 #endif // ZEV_ORER_FRAMELESSTESTSUPPORT_H
