@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -20,6 +21,9 @@ public:
         ChinesePackOnly,
         EnglishPackOnly,
         BrokenPack,
+        EmptyPack,
+        TruncatedPack,
+        RandomPack,
         ShippedPacks
     };
     Q_ENUM(LangDir)
@@ -41,6 +45,12 @@ bool copyFile(const QString &from, const QString &to)
     return QFile::copy(from, to) && QFile::setPermissions(to, QFile::permissions(from));
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool prepareLangDir(const QString &binDir, tst_Language::LangDir setup)
 {
     const QString lang = binDir + QStringLiteral("/lang");
@@ -53,10 +63,25 @@ bool prepareLangDir(const QString &binDir, tst_Language::LangDir setup)
         QFile file(lang);
         return file.open(QIODevice::WriteOnly) && file.write("not a directory") > 0;
     }
-    case tst_Language::BrokenPack: {
+    case tst_Language::BrokenPack:
+    case tst_Language::EmptyPack:
+    case tst_Language::TruncatedPack:
+    case tst_Language::RandomPack: {
+        QByteArray bytes = "not a translation file";
+        if (setup == tst_Language::EmptyPack) {
+            bytes.clear();
+        } else if (setup == tst_Language::TruncatedPack) {
+            bytes = readAll(QStringLiteral(PROBE_PACK_ZH_CN));
+            bytes.truncate(bytes.size() / 2);
+        } else if (setup == tst_Language::RandomPack) {
+            // Behind the header of a compiled translation file, so that the reader goes past its first test.
+            bytes = readAll(QStringLiteral(PROBE_PACK_ZH_CN)).left(16);
+            QRandomGenerator generator(8);
+            for (int i = 0; i < 4096; ++i)
+                bytes += char(generator.bounded(256));
+        }
         QFile file(zh);
-        return QDir().mkpath(lang) && file.open(QIODevice::WriteOnly) &&
-               file.write("not a translation file") > 0;
+        return QDir().mkpath(lang) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
     case tst_Language::ShippedPacks: {
         const QString shipped =
@@ -78,12 +103,6 @@ QString settingsFile(const QString &configDir)
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configDir);
     return QSettings(QLatin1String(organisation), QLatin1String(application)).fileName();
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -137,6 +156,27 @@ void tst_Language::start_data()
         << de << "English" << ChinesePackOnly << missing << "en_DE" << enMissing << "" << hello;
     QTest::newRow("broken pack")
         << zh << "Chinese" << BrokenPack << missing << "zh_CN" << none << "empty" << hello;
+    QTest::newRow("empty pack")
+        << zh << "Chinese" << EmptyPack << missing << "zh_CN" << none << "empty" << hello;
+    // Cut inside its messages: the blocks before the cut stay loaded, so the translator knows its language,
+    // but translates nothing.
+    QTest::newRow("truncated pack")
+        << zh << "Chinese" << TruncatedPack << missing << "zh_CN" << none << "zh_CN" << hello;
+    QTest::newRow("random pack")
+        << zh << "Chinese" << RandomPack << missing << "zh_CN" << none << "empty" << hello;
+    QTest::newRow("huge value")
+        << hk << QString(1 << 20, QLatin1Char('C')) << BothPacks << missing << "en_HK" << none << "en_US" << "Hi";
+    // Written as QSettings writes other types: a byte array (read up to its first zero byte), a list and a
+    // rectangle (both read as no text at all).
+    QTest::newRow("binary value")
+        << hk << "@ByteArray(\\xff\\0\\x1)" << BothPacks << missing << "en_HK" << none << "en_US" << "Hi";
+    QTest::newRow("binary value, Chinese up to a zero byte")
+        << "en_SG.UTF-8" << "@ByteArray(Chinese\\0\\xff)" << BothPacks << missing << "zh_SG" << none << "zh_CN"
+        << chinese;
+    QTest::newRow("list value")
+        << de << "Chinese, Chinese" << BothPacks << "English" << "en_DE" << none << "en_US" << "Hi";
+    QTest::newRow("rectangle value")
+        << zh << "@Rect(0 0 10 10)" << BothPacks << "Chinese" << "zh_CN" << none << "zh_CN" << chinese;
     QTest::newRow("shipped Chinese pack")
         << zh << "Chinese" << ShippedPacks << missing << "zh_CN" << none << "zh_CN" << hello;
     // clang-format on
