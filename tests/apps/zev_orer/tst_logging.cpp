@@ -21,6 +21,7 @@ private slots:
     void lineFormat();
     void appendsToExistingFile();
     void renameSwitchesFile();
+    void uncreatableDirectoryUsesDeepestReached_data();
     void uncreatableDirectoryUsesDeepestReached();
     void unopenableFileThrowsAndRetries();
     void toHexLogString_data();
@@ -45,7 +46,7 @@ void tst_Logging::init()
              "run through run-isolated.sh");
     spdlog::drop_all();
     loggerName = "ZEV-ORER";
-    QDir(dataRoot() + QStringLiteral("/ruderu")).removeRecursively();
+    QVERIFY(QDir(dataRoot()).removeRecursively() && QDir().mkpath(dataRoot()));
 }
 
 void tst_Logging::cleanup()
@@ -122,16 +123,34 @@ void tst_Logging::renameSwitchesFile()
     QVERIFY2(renamed.contains("] [X] [warning] after\r\n"), renamed.constData());
 }
 
+void tst_Logging::uncreatableDirectoryUsesDeepestReached_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QString>("logFile");
+
+    QTest::newRow("ruderu") << "ruderu"
+                            << "Rezodi/log/zevorer/ZEV-ORER.log";
+    QTest::newRow("Rezodi") << "ruderu/Rezodi"
+                            << "ruderu/log/zevorer/ZEV-ORER.log";
+    QTest::newRow("log") << "ruderu/Rezodi/log"
+                         << "ruderu/Rezodi/zevorer/ZEV-ORER.log";
+    QTest::newRow("zevorer") << "ruderu/Rezodi/log/zevorer"
+                             << "ruderu/Rezodi/log/ZEV-ORER.log";
+}
+
 void tst_Logging::uncreatableDirectoryUsesDeepestReached()
 {
-    // A file named "Rezodi" blocks that level: the walk goes on from "ruderu".
-    QVERIFY(QDir().mkpath(dataRoot() + QStringLiteral("/ruderu")));
-    QFile blocker(dataRoot() + QStringLiteral("/ruderu/Rezodi"));
+    QFETCH(QString, blocked);
+    QFETCH(QString, logFile);
+
+    // A file where a level's folder belongs blocks that level: the walk goes on from the level above.
+    QVERIFY(QDir(dataRoot()).mkpath(QFileInfo(blocked).path()));
+    QFile blocker(dataRoot() + QLatin1Char('/') + blocked);
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
     getLogger()->info("still logged");
-    QFile file(dataRoot() + QStringLiteral("/ruderu/log/zevorer/ZEV-ORER.log"));
+    QFile file(dataRoot() + QLatin1Char('/') + logFile);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith("still logged\r\n"));
 }
