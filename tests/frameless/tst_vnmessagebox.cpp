@@ -1,10 +1,23 @@
 #include "messagebox.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+
+// Stands in for the system browser: records the links that the message box opens.
+class LinkRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
 
 class TestVnMessageBox : public QObject
 {
@@ -25,6 +38,9 @@ private slots:
             << (VnMessageBox::Quit | 0x100000 | 0x4000 | 0x1000 | 0x1000000 | 0x400000 | 0x400)
             << QStringList{"Ok", "Cancel", "Help", "SaveAll", "Yes", "Ignore", "Quit"}
             << "<b>unclosed <i>tags";
+        QTest::newRow("placeholders and an absent image")
+            << 0x400 << QStringList{"Ok"}
+            << "%1 %2 %L1 100% <img src=\":/icon/absent.png\" width=40 height=40>";
     }
 
     void content()
@@ -47,6 +63,26 @@ private slots:
                 row << button->text();
         }
         QCOMPARE(row, labels);
+    }
+
+    void linkOpensInBrowser()
+    {
+        LinkRecorder browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+        // The link fills the first lines, so a click near the label's top left corner lands on it.
+        VnMessageBox box(0x400,
+                         QStringLiteral("<a href=\"https://example.org/help?a=1&amp;b=2\">%1</a>")
+                             .arg(QStringLiteral("help ").repeated(30)),
+                         QString());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTest::mouseClick(box.findChild<QLabel *>(QStringLiteral("text_label")), Qt::LeftButton, {},
+                          QPoint(10, 12));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(browser.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/help?a=1&b=2"))});
+        // Opening a link answers no button.
+        QVERIFY(box.isVisible());
+        QCOMPARE(box.clickedButton(), 0);
     }
 
     void staticFunctions_data()
