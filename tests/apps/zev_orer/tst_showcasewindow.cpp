@@ -44,7 +44,7 @@ private:
     // Runs @p act on the modal window once it is up (the caller is about to block in its event loop).
     static void whenModal(std::function<void(QWidget *)> act)
     {
-        QTimer::singleShot(0, [act] {
+        QTimer::singleShot(0, qApp, [act] {
             QTRY_VERIFY(QApplication::activeModalWidget());
             act(QApplication::activeModalWidget());
         });
