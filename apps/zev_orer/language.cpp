@@ -45,5 +45,6 @@ void installTranslationPack(const std::string &fileName, QApplication &app)
     // process ends.
     auto *translator = new QTranslator;
     translator->load(dir.absoluteFilePath(name));
-    app.installTranslator(translator);
+    // Through the application that the caller handed in, although the installation is process-wide.
+    app.installTranslator(translator); // NOLINT(readability-static-accessed-through-instance)
 }
