@@ -43,13 +43,14 @@ fail() {
     exit 1
 }
 
+# -Werror comes last: CMake's compiler check drops it from the flags, and with it an argument that follows it.
 cmake -S "$root" -B "$build" \
     -DCMAKE_CXX_COMPILER=clazy \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
     -DZEV_ORER_SANITIZE="address;undefined" \
     -DZEV_ORER_FUZZ=ON \
-    -DCMAKE_CXX_FLAGS="-Werror -Xclang -plugin-arg-clazy -Xclang $clazy_checks" >"$log" 2>&1 || fail configure
+    -DCMAKE_CXX_FLAGS="-Xclang -plugin-arg-clazy -Xclang $clazy_checks -Werror" >"$log" 2>&1 || fail configure
 targets=()
 [ $# -gt 0 ] && targets=(--target "$@")
 cmake --build "$build" -j2 "${targets[@]}" >"$log" 2>&1 || fail build
