@@ -4,10 +4,32 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <exception>
 #include <memory>
+
+namespace {
+
+// Nothing in the program catches an exception. One that escapes (the log file cannot be opened while the
+// language step logs) ends the program with its message and exit code 1 instead of an abort.
+[[noreturn]] void reportEscapedException()
+{
+    try {
+        if (const std::exception_ptr escaped = std::current_exception())
+            std::rethrow_exception(escaped);
+    } catch (const std::exception &error) {
+        qCritical("zev_orer: %s", error.what());
+    } catch (...) {
+        qCritical("zev_orer: unknown exception");
+    }
+    std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    std::set_terminate(reportEscapedException);
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     auto app = std::make_unique<QApplication>(argc, argv);
     applyStyleSheetResource(*app, QStringLiteral(":/stylesheet/zevorer.qss"));

@@ -1,4 +1,7 @@
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Runs the program's main() as a process (linked with a probe that ends its loop in a chosen way) and checks
@@ -10,6 +13,7 @@ class tst_Main : public QObject
 private slots:
     void exitCode_data();
     void exitCode();
+    void unopenableLogEndsWithMessage();
 };
 
 void tst_Main::exitCode_data()
@@ -46,6 +50,28 @@ void tst_Main::exitCode()
     QVERIFY2(!out.contains("stylesheet=0\n"), out.constData());
     QVERIFY2(out.contains("organization= application=zev_orer_probe\n"), out.constData());
     QVERIFY2(!out.contains("window=none"), out.constData());
+}
+
+void tst_Main::unopenableLogEndsWithMessage()
+{
+    // Without a "lang" folder beside it the program logs at start-up, and the log file is a folder here.
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral("zev_orer_probe"));
+    QVERIFY(QFile::copy(QStringLiteral(ZEV_ORER_PROBE), program));
+    QVERIFY(QFile::setPermissions(program, QFile::permissions(QStringLiteral(ZEV_ORER_PROBE))));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("data/ruderu/Rezodi/log/zevorer/ZEV-ORER.log"))));
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("ZEV_ORER_PROBE_END"), QStringLiteral("exit:0"));
+    process.setProcessEnvironment(env);
+    process.start(program, QStringList());
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    const QByteArray errors = process.readAllStandardError();
+    QVERIFY2(errors.contains("zev_orer: Failed opening file "), errors.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_Main)
