@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -42,10 +41,6 @@ private slots:
     void sheetBytes();
     void sheetImagesExist_data();
     void sheetImagesExist();
-    void pathsAnswerWhateverTheLocale();
-    void imagesHaveTheirNamedSize();
-    void imagePixels_data();
-    void imagePixels();
     void generatorReproducesImages();
 };
 
@@ -105,64 +100,6 @@ void tst_Resources::sheetImagesExist()
         QVERIFY2(!QImage(image).isNull(), qPrintable(image));
     }
     QCOMPARE(named.size(), count);
-}
-
-void tst_Resources::pathsAnswerWhateverTheLocale()
-{
-    // The message box names its icons with a doubled slash, which the resource lookup cleans.
-    const QStringList paths{appliedSheet, darkTheme, QStringLiteral("://icon/error_40x40_s1.png"),
-                            QStringLiteral("://icon/warning_40x40_s1.png")};
-    for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::Chinese, QLocale::China)}) {
-        QLocale::setDefault(locale);
-        for (const QString &path : paths)
-            QVERIFY2(!readResource(path).isEmpty(), qPrintable(path));
-    }
-    QLocale::setDefault(QLocale::system());
-}
-
-void tst_Resources::imagesHaveTheirNamedSize()
-{
-    // Names end in "<width>x<height>_s1.png" (the combo-box arrow uses "_" between the two).
-    static const QRegularExpression sized(QStringLiteral("(\\d+)[x_](\\d+)_s1\\.png$"));
-    const QStringList names = iconNames();
-    QCOMPARE(names.size(), 27);
-    for (const QString &name : names) {
-        const auto match = sized.match(name);
-        QVERIFY2(match.hasMatch(), qPrintable(name));
-        const QImage image(QStringLiteral(":/icon/") + name);
-        QCOMPARE(image.size(), QSize(match.captured(1).toInt(), match.captured(2).toInt()));
-        QVERIFY2(image.hasAlphaChannel(), qPrintable(name));
-    }
-}
-
-void tst_Resources::imagePixels_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QColor>("color");
-
-    const QString close = QStringLiteral(":/icon/btn_close_15x15_s1.png");
-    QTest::newRow("close: corner") << close << QPoint(14, 0) << QColor(130, 134, 143);
-    QTest::newRow("close: between the arms") << close << QPoint(7, 1) << QColor(Qt::transparent);
-    const QString error = QStringLiteral(":/icon/error_40x40_s1.png");
-    QTest::newRow("error: disc") << error << QPoint(20, 6) << QColor(212, 61, 61);
-    QTest::newRow("error: cross cut out") << error << QPoint(20, 20) << QColor(Qt::transparent);
-    const QString warning = QStringLiteral(":/icon/warning_40x40_s1.png");
-    QTest::newRow("warning: triangle") << warning << QPoint(10, 32) << QColor(255, 150, 76);
-    QTest::newRow("warning: mark") << warning << QPoint(20, 20) << QColor(48, 51, 58);
-}
-
-void tst_Resources::imagePixels()
-{
-    QFETCH(QString, path);
-    QFETCH(QPoint, pixel);
-    QFETCH(QColor, color);
-
-    const QColor actual = QImage(path).pixelColor(pixel);
-    if (color.alpha() == 0)
-        QCOMPARE(actual.alpha(), 0);
-    else
-        QCOMPARE(actual, color);
 }
 
 void tst_Resources::generatorReproducesImages()
