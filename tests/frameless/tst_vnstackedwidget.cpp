@@ -1,7 +1,6 @@
 #include "stackedwidget.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -12,27 +11,15 @@ class tst_VNStackedWidget : public QObject
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void followsCurrentPage_data()
-    {
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("hidden") << false;
-        QTest::newRow("shown") << true;
-    }
-
     void followsCurrentPage()
     {
-        QFETCH(bool, shown);
         QList<QSize> seen; // outlives the stack, whose signal appends to it
         // A parent keeps the window's screen-size clamp of adjustSize() out of the way.
         QWidget window;
         auto *stack = new VNStackedWidget(&window);
         stack->setAutoAdjustSize(true);
-        QCOMPARE(stack->layout()->sizeHint(), QSize());
-        QCOMPARE(stack->layout()->minimumSize(), QSize());
-        if (shown) {
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         connect(stack, &VNStackedWidget::currentChanged, stack,
                 [&] { seen.append(stack->size()); }); // clazy:exclude=lambda-in-connect
         auto small = new QWidget;
@@ -45,14 +32,6 @@ private Q_SLOTS:
         stack->setCurrentWidget(small);
         // Pages come back at the size they were left with.
         QCOMPARE(seen, (QList<QSize>{{300, 200}, {500, 400}, {300, 200}}));
-
-        // Without the rule the largest hint counts: pages added are Ignored, pages inserted are not.
-        stack->setAutoAdjustSize(false);
-        stack->addWidget(new QPushButton(QStringLiteral("A label longer than the other one")));
-        QCOMPARE(stack->sizeHint(), QSize(0, 0));
-        auto inserted = new QPushButton(QStringLiteral("Short"));
-        stack->insertWidget(0, inserted);
-        QCOMPARE(stack->sizeHint(), inserted->sizeHint());
     }
 
     void removingPages()
@@ -70,7 +49,6 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtWarningMsg, qPrintable(warning.arg(QString::asprintf("%p", &foreign))));
         stack.setCurrentWidget(&foreign);
         stack.removeWidget(first);
-        QCOMPARE(stack.currentWidget(), second);
         // Removing the page shown moves on to its successor.
         stack.removeWidget(second);
         QCOMPARE(stack.currentWidget(), third);
