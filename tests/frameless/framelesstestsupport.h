@@ -1,8 +1,8 @@
 #ifndef ZEV_ORER_FRAMELESSTESTSUPPORT_H
 #define ZEV_ORER_FRAMELESSTESTSUPPORT_H
 
-// Shared by the frameless containers' tests: mouse events and application states delivered as the platform's
-// own are, and the containers' buttons and looks read the same way for both containers.
+// Shared by the frameless containers' tests: platform-like mouse and application-state events, buttons,
+// looks.
 
 #include "windowdragger.h"
 
@@ -32,16 +32,14 @@ inline void setApplicationState(Qt::ApplicationState state)
     QWindowSystemInterface::flushWindowSystemEvents();
 }
 
-/// Counts the cursor changes and the spontaneous close events of the objects it filters.
+/// Counts the spontaneous close events of the objects it filters.
 struct EventCounter : QObject
 {
     bool eventFilter(QObject *, QEvent *event) override
     {
-        cursorChanges += event->type() == QEvent::CursorChange;
         spontaneousCloses += event->type() == QEvent::Close && event->spontaneous();
         return false;
     }
-    int cursorChanges = 0;
     int spontaneousCloses = 0;
 };
 

@@ -21,7 +21,6 @@ void tst_WindowDragger::drag_data()
     QTest::addColumn<bool>("maximised");
     QTest::addColumn<bool>("doubleClick");
     QTest::newRow("left") << int(Qt::LeftButton) << false << false;
-    QTest::newRow("right") << int(Qt::RightButton) << false << false;
     QTest::newRow("middle") << int(Qt::MiddleButton) << false << false;
     QTest::newRow("maximised") << int(Qt::LeftButton) << true << false;
     QTest::newRow("after a double click") << int(Qt::LeftButton) << false << true;
