@@ -25,8 +25,6 @@ private slots:
     void unopenableFileThrowsAndRetries();
     void toHexLogString_data();
     void toHexLogString();
-    void toLogString_data();
-    void toLogString();
 
 private:
     static QString dataRoot() { return QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")); }
@@ -171,22 +169,6 @@ void tst_Logging::toHexLogString()
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, text);
     QCOMPARE(QByteArray::fromStdString(::toHexLogString(bytes)), text);
-}
-
-void tst_Logging::toLogString_data()
-{
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("embedded zero") << QString::fromUtf16(u"a\0b", 3);
-    QTest::newRow("outside latin-1") << QStringLiteral("微软雅黑 ü €");
-}
-
-void tst_Logging::toLogString()
-{
-    QFETCH(QString, text);
-    const std::string result = ::toLogString(text);
-    QCOMPARE(QByteArray::fromStdString(result), text.toLocal8Bit());
-    QCOMPARE(int(result.size()), text.toLocal8Bit().size());
 }
 
 QTEST_GUILESS_MAIN(tst_Logging)

@@ -26,7 +26,6 @@ private slots:
     void namesLanguageAndLogFile();
     void modalWindowsAnswer_data();
     void modalWindowsAnswer();
-    void overlayComesAndGoes();
     void wizardFollowsItsPages();
     void framelessMainWindowAsksBeforeClosing();
 
@@ -80,10 +79,8 @@ void tst_ShowcaseWindow::modalWindowsAnswer_data()
 
     // clang-format off
     QTest::newRow("information") << "information_pushButton" << "ok_pushButton" << "Last answer: OK";
-    QTest::newRow("warning") << "warning_pushButton" << "discard_pushButton" << "Last answer: Discard";
     QTest::newRow("closed box") << "question_pushButton" << "close_pushButton"
                                 << "Last answer: closed without a button";
-    QTest::newRow("dialog ok") << "dialog_pushButton" << "OK" << "The frameless dialog was accepted.";
     QTest::newRow("dialog closed") << "dialog_pushButton" << "close_toolButton"
                                    << "The frameless dialog was cancelled.";
     // clang-format on
@@ -100,21 +97,6 @@ void tst_ShowcaseWindow::modalWindowsAnswer()
     answerModal(answer);
     window.findChild<QPushButton *>(opener)->click();
     QCOMPARE(window.findChild<QLabel *>("result_label")->text(), shown);
-}
-
-void tst_ShowcaseWindow::overlayComesAndGoes()
-{
-    ShowcaseWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.findChild<QPushButton *>("overlay_pushButton")->click();
-    auto *panel = window.findChild<QWidget *>("overlay_frame");
-    QVERIFY(panel && panel->isVisible());
-    QVERIFY(window.findChild<QWidget *>("overlay_widget")->isVisible());
-
-    panel->findChild<QPushButton *>()->click();
-    QVERIFY(!panel->isVisible());
-    QCOMPARE(panel->parentWidget(), &window);
 }
 
 void tst_ShowcaseWindow::wizardFollowsItsPages()

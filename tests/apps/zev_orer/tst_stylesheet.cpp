@@ -39,7 +39,6 @@ void tst_StyleSheet::themeColours_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QColor>("background");
 
-    QTest::newRow("widget") << "QWidget" << QColor(45, 48, 55);
     QTest::newRow("push button") << "QPushButton" << QColor(78, 82, 98);
     QTest::newRow("line edit") << "QLineEdit" << QColor(20, 23, 27);
 }
