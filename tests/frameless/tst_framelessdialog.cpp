@@ -1,8 +1,11 @@
 #include "framelessdialog.h"
 
 #include "dialogframelesscontainer.h"
+#include "framelessmainwindow.h"
+#include "mainwindowframelesscontainer.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -20,6 +23,8 @@ private slots:
     void execEndings_data();
     void execEndings();
     void keepCenteredWithoutContainer();
+    void frameOptions();
+    void keepCenteredOnParent();
 };
 
 void tst_FramelessDialog::destructionOrder_data()
@@ -121,6 +126,41 @@ void tst_FramelessDialog::keepCenteredWithoutContainer()
         QtWarningMsg,
         "VNDialog::keepCenteredOnParent: a dialog with window flags has no container to centre");
     dialog.keepCenteredOnParent();
+}
+
+void tst_FramelessDialog::frameOptions()
+{
+    // Each value is set over its opposite, and what the container shows is read back into option bits.
+    for (int options : {0x00, 0x05, 0x02, 0x20, 0x50, 0x7f}) {
+        VNDialog dialog;
+        QCOMPARE(int(dialog.frameOptions()), 0x05);
+        dialog.setFrameOptions(VNDialog::FrameOptions(~options & 0x73));
+        dialog.setFrameOptions(VNDialog::FrameOptions(options));
+        QCOMPARE(int(dialog.frameOptions()), options);
+        VNDialogFramelessContainer *container = dialog.container();
+        QWidget *frame = dialog.frameWidget();
+        const bool shadow = frame->graphicsEffect() && container->layout()->contentsMargins().left() > 0;
+        const bool closable = container->findChild<QToolButton *>("close_toolButton")->isVisibleTo(container);
+        QCOMPARE(frame->layout()->spacing() | (shadow ? 0x02 : 0) | (closable ? 0 : 0x10) |
+                     (frame->property("borderRadius").isValid() ? 0x20 : 0) |
+                     (frame->property("border").isValid() ? 0x40 : 0),
+                 options & 0x73);
+    }
+}
+
+void tst_FramelessDialog::keepCenteredOnParent()
+{
+    // A main window's dialog centres on the window that the main window sits in, also after it changes size.
+    VNMainWindow owner;
+    owner.container()->setGeometry(200, 150, 900, 640);
+    const QPoint centre = owner.container()->geometry().center();
+    auto *dialog = new VNDialog(&owner);
+    dialog->show();
+    QVERIFY(dialog->container()->geometry().center() != centre);
+    dialog->keepCenteredOnParent();
+    QCOMPARE(dialog->container()->geometry().center(), centre);
+    dialog->container()->resize(400, 330);
+    QTRY_COMPARE(dialog->container()->geometry().center(), centre);
 }
 
 QTEST_MAIN(tst_FramelessDialog)
