@@ -11,6 +11,7 @@ class TestVnDialog : public QObject
 private slots:
     void cleanup()
     {
+        VnDialog::setStayTop(false);
         qApp->setStyleSheet(QString());
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
@@ -44,6 +45,16 @@ private slots:
         sendMouse(strip, QEvent::MouseButtonPress, strip->mapToGlobal(QPoint(0, 0)));
         sendMouse(strip, QEvent::MouseMove, to);
         QTRY_COMPARE(dialog.geometry(), expected);
+    }
+
+    void stayTop()
+    {
+        VnDialog before;
+        VnDialog::setStayTop(true);
+        QCOMPARE(int(VnDialog().windowFlags()),
+                 int(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+        // Only dialogs constructed afterwards.
+        QVERIFY(!before.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
     void themeReplacesConstructorValues()
