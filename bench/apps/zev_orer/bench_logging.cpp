@@ -1,6 +1,7 @@
 // Logger throughput: messages per second through getLogger()->info(...) against a bare spdlog logger with the
 // same sinks, pattern and flush policy, writing to its own file in the same folder, in the same run.
 #include "logging.h"
+#include "median.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,7 +12,6 @@
 #include <spdlog/sinks/stdout_sinks.h>
 #include <spdlog/spdlog.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -27,12 +27,6 @@ template <typename Log> double messagesPerSecond(Log log)
     for (int i = 0; i < messages; ++i)
         log(i);
     return messages / (timer.nsecsElapsed() / 1e9);
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

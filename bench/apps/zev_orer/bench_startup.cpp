@@ -1,11 +1,12 @@
 // Time from process start to the first shown window, and peak resident memory, of zev_orer against a minimal
 // QApplication + QDialog program built in the same tree. Both carry the same probe; each is started several
 // times in alternation and the medians are compared.
+#include "median.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -36,12 +37,6 @@ bool measure(const QString &program, Sample &sample)
         }
     }
     return false;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace
