@@ -365,8 +365,12 @@ void VnDialog2::showOverlay(QWidget *widget)
     }
     d->placeOverlay();
     d->overlay->show();
-    if (widget)
+    if (widget) {
+        // A widget that already was a child of the dialog keeps its place in the stacking order when
+        // re-parented, which is below the overlay created just now.
+        widget->raise();
         widget->show();
+    }
 }
 
 void VnDialog2::hideOverlay()
