@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVariant>
+#include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
 
 #include <memory>
@@ -241,10 +242,17 @@ public:
         }
     }
 
+    /// The screen of the container's window; the primary screen while the window has no native window yet.
+    QScreen *screen() const
+    {
+        const QWindow *window = q->window()->windowHandle();
+        return window ? window->screen() : QGuiApplication::primaryScreen();
+    }
+
     /// The available area of the container's screen, in native pixels.
     QRect nativeAvailableGeometry() const
     {
-        QScreen *screen = q->screen();
+        QScreen *screen = this->screen();
         return QHighDpi::toNativePixels(screen->availableGeometry(), screen);
     }
 
@@ -372,9 +380,11 @@ bool VNFramelessContainerT<T>::nativeEvent(const QByteArray &eventType, void *me
     using namespace NativeWindowMessages;
     switch (messageAction(message)) {
     case Action::SetMaxPlacement: {
-        const QRect available = static_cast<T *>(this)->d->nativeAvailableGeometry();
-        MaxPlacement placement = maxPlacement(
-            {available.x(), available.y(), available.width(), available.height()}, screen()->geometry().x());
+        const auto *d = static_cast<T *>(this)->d.get();
+        const QRect available = d->nativeAvailableGeometry();
+        MaxPlacement placement =
+            maxPlacement({available.x(), available.y(), available.width(), available.height()},
+                         d->screen()->geometry().x());
         if (!(windowFlags() & Qt::FramelessWindowHint))
             placement = withFrameBorder(placement, systemFrameBorder());
         writeMaxPlacement(message, placement);

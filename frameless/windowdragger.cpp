@@ -63,7 +63,11 @@ void WindowDragger::mouseMoveEvent(QMouseEvent *event)
 void WindowDragger::paintEvent(QPaintEvent *)
 {
     QStyleOption option;
+#if QT_VERSION >= QT_VERSION_CHECK(5, 13, 0)
     option.initFrom(this);
+#else
+    option.init(this);
+#endif
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 }
