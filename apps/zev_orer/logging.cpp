@@ -1,6 +1,7 @@
 #include "logging.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <spdlog/pattern_formatter.h>
@@ -18,12 +19,12 @@ namespace {
 
 const char *const logFolders[] = {"ruderu", "Rezodi", "log", "zevorer"};
 
-QDir roamingDataDirectory()
+// The roaming application-data folder: the parent of the application's own data location, which without
+// organisation and application names is <roaming data>/<executable name>.
+QString roamingDataPath()
 {
-    QDir dir(QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-    // Without organisation and application names the location is <roaming data>/<executable name>.
-    dir.cd(QStringLiteral(".."));
-    return dir;
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                           QStringLiteral("/.."));
 }
 
 QString logFileName()
@@ -31,18 +32,22 @@ QString logFileName()
     return QString::fromLocal8Bit((loggerName + ".log").c_str());
 }
 
-// Walks down the log folders, creating what is missing; a level that cannot be entered is skipped, so the
-// file ends up in the deepest folder reached.
-QString createLogDirectories()
+// Walks down the log folders from the roaming data folder; a level that cannot be entered is skipped, so the
+// file ends up in the deepest folder reached. With create false nothing is made and every missing level
+// counts as created.
+QString walkLogDirectories(bool create)
 {
-    QDir dir = roamingDataDirectory();
+    QString path = roamingDataPath();
+    // A fresh account may not have its data folder yet; Windows always has its roaming folder.
+    if (create)
+        QDir().mkpath(path);
     for (const char *name : logFolders) {
-        const QString entry = QLatin1String(name);
-        if (!dir.exists(entry))
-            dir.mkdir(entry);
-        dir.cd(entry);
+        const QString next = path + QLatin1Char('/') + QLatin1String(name);
+        const QFileInfo entry(next);
+        if (entry.isDir() || (!entry.exists() && (!create || QDir().mkdir(next))))
+            path = next;
     }
-    return dir.filePath(logFileName());
+    return path + QLatin1Char('/') + logFileName();
 }
 
 spdlog::filename_t toFileName(const QString &path)
@@ -61,7 +66,7 @@ std::shared_ptr<spdlog::logger> getLogger()
     if (auto logger = spdlog::get(loggerName))
         return logger;
 
-    const QString path = createLogDirectories();
+    const QString path = walkLogDirectories(true);
 #ifdef _WIN32
     auto debuggerSink = std::make_shared<spdlog::sinks::msvc_sink_st>();
 #else
@@ -81,10 +86,7 @@ std::shared_ptr<spdlog::logger> getLogger()
 
 QString logFilePath()
 {
-    QString path = roamingDataDirectory().absolutePath();
-    for (const char *name : logFolders)
-        path += QLatin1Char('/') + QLatin1String(name);
-    return path + QLatin1Char('/') + logFileName();
+    return walkLogDirectories(false);
 }
 
 void setLoggerName(const std::string &name)

@@ -17,8 +17,8 @@ extern std::string loggerName;
 /// tries again.
 std::shared_ptr<spdlog::logger> getLogger();
 
-/// Returns the path of the file the process logger writes to when every log folder can be created; creates
-/// nothing.
+/// Returns the path of the file the process logger writes to, found as getLogger() finds it (a level blocked
+/// by a file is skipped) but without creating anything.
 QString logFilePath();
 
 /// Flushes and drops the current logger; later getLogger() calls log under @p name into "<name>.log".
