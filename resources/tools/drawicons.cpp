@@ -1,5 +1,5 @@
-// Draws every image of resources/icon/ and writes them as PNG files into the directory given on the command
-// line. The PNGs are committed; run this after changing the artwork:
+// Draws every image of resources/icon/, at 1x and as "@2x" at twice the size, and writes them as PNG files
+// into the directory given on the command line. The PNGs are committed; run this after changing the artwork:
 //
 //     zev_orer_drawicons resources/icon
 //
@@ -266,18 +266,25 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // Each image also at twice its size, "@2x", which Qt picks on screens scaled 150% and more.
     for (const Icon &icon : icons()) {
-        QImage image(icon.size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        icon.draw(painter);
-        painter.end();
+        for (const int scale : {1, 2}) {
+            QImage image(icon.size * scale, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(scale, scale);
+            icon.draw(painter);
+            painter.end();
 
-        const QString path = out.filePath(icon.name);
-        if (!image.save(path, "PNG")) {
-            err << "cannot write " << path << '\n';
-            return 1;
+            QString name = icon.name;
+            if (scale != 1)
+                name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+            const QString path = out.filePath(name);
+            if (!image.save(path, "PNG")) {
+                err << "cannot write " << path << '\n';
+                return 1;
+            }
         }
     }
     return 0;
