@@ -7,7 +7,8 @@
 
 namespace {
 
-// Both container forms: the dialog's object names first, then the main window's.
+// Both container forms: the dialog's object names first, then the main window's. The applied theme leaves
+// check boxes to the platform style, whose dark-on-dark indicator would vanish; they get the suite's images.
 const char styleSheet[] = R"(
 #frame_widget, #windowFrame { background: rgb(45,48,55); }
 #frame_widget[border="true"] { border: 1px solid rgb(77,82,98); }
@@ -24,6 +25,15 @@ const char styleSheet[] = R"(
 #minimize_toolButton:hover, #maximize_toolButton:hover, #restore_toolButton:hover,
 #minimizeButton:hover, #maximizeButton:hover, #restoreButton:hover { background: rgb(78,82,98); }
 #close_toolButton:hover, #closeButton:hover { background: rgb(212,61,61); }
+QCheckBox { color: rgb(200,200,216); background: transparent; spacing: 6px; }
+QCheckBox:disabled { color: rgb(104,107,113); }
+QCheckBox::indicator { width: 20px; height: 20px; }
+QCheckBox::indicator:unchecked { image: url(:/icon/checkbox_unchecked_20x20_s1.png); }
+QCheckBox::indicator:checked { image: url(:/icon/checkbox_checked_20x20_s1.png); }
+QCheckBox::indicator:indeterminate { image: url(:/icon/checkbox_indeterminate_20x20_s1.png); }
+QCheckBox::indicator:unchecked:disabled { image: url(:/icon/checkbox_unchecked_disabled_20x20_s1.png); }
+QCheckBox::indicator:checked:disabled { image: url(:/icon/checkbox_checked_disabled_20x20_s1.png); }
+QCheckBox::indicator:indeterminate:disabled { image: url(:/icon/checkbox_indeterminate_disabled_20x20_s1.png); }
 )";
 
 enum class Glyph { Minimize, Maximize, Restore, Close };
