@@ -9,6 +9,7 @@ namespace {
 
 // Both container forms: the dialog's object names first, then the main window's. The applied theme leaves
 // check boxes to the platform style, whose dark-on-dark indicator would vanish; they get the suite's images.
+// Dialog buttons match the message box's: no icons, at least 100 x 25.
 const char styleSheet[] = R"(
 #frame_widget, #windowFrame { background: rgb(45,48,55); }
 #frame_widget[border="true"] { border: 1px solid rgb(77,82,98); }
@@ -25,6 +26,8 @@ const char styleSheet[] = R"(
 #minimize_toolButton:hover, #maximize_toolButton:hover, #restore_toolButton:hover,
 #minimizeButton:hover, #maximizeButton:hover, #restoreButton:hover { background: rgb(78,82,98); }
 #close_toolButton:hover, #closeButton:hover { background: rgb(212,61,61); }
+QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }
+QDialogButtonBox QPushButton { min-width: 100px; min-height: 25px; }
 QCheckBox { color: rgb(200,200,216); background: transparent; spacing: 6px; }
 QCheckBox:disabled { color: rgb(104,107,113); }
 QCheckBox::indicator { width: 20px; height: 20px; }

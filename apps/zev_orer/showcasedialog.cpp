@@ -20,9 +20,10 @@ public:
 
 void ShowcaseDialogPrivate::init()
 {
-    ui.setupUi(q);
-    // Built without window flags, the dialog's parent is its frameless container.
+    // Built without window flags, the dialog's parent is its frameless container. Its look goes first: the
+    // button box asks the style whether its buttons have icons when it creates them.
     decorateFramelessContainer(q->parentWidget());
+    ui.setupUi(q);
     const std::pair<QCheckBox *, VNDialog::FrameOption> boxes[] = {
         {ui.spacing_checkBox, VNDialog::FrameSpacing},      {ui.shadow_checkBox, VNDialog::FrameShadow},
         {ui.border_checkBox, VNDialog::FrameBorder},        {ui.radius_checkBox, VNDialog::FrameBorderRadius},
