@@ -2,6 +2,8 @@
 
 #include "ui_messagebox.h"
 
+#include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -71,10 +73,13 @@ public:
 void VnMessageBoxPrivate::init(int buttons, const QString &text, const QString &iconPath)
 {
     ui.setupUi(q);
-    if (iconPath.isEmpty())
+    if (iconPath.isEmpty()) {
         ui.icon_label->hide();
-    else
-        ui.icon_label->setPixmap(QPixmap(iconPath));
+    } else {
+        // At the image's own size, from its "@2x" variant where the screen is scaled and one exists.
+        const QSize size = QImageReader(iconPath).size();
+        ui.icon_label->setPixmap(QIcon(iconPath).pixmap(static_cast<QWindow *>(nullptr), size));
+    }
     ui.text_label->setText(QStringLiteral("<div style=\"line-height:24px;\">%1</div>").arg(text));
 
     for (const ButtonKind &kind : buttonKinds) {

@@ -31,6 +31,8 @@ int main(int argc, char *argv[])
 {
     std::set_terminate(reportEscapedException);
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // Images come at 1x and "@2x"; on a scaled screen icons take the larger one instead of a blurred copy.
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     auto app = std::make_unique<QApplication>(argc, argv);
     applyStyleSheetResource(*app, QStringLiteral(":/stylesheet/zevorer.qss"));
     applyInterfaceLanguage(*app);
