@@ -1,6 +1,7 @@
 #include "registrysettingstree.h"
 
 #include <QSettings>
+#include <QStringBuilder>
 #include <QVariant>
 
 #include <algorithm>
@@ -9,9 +10,32 @@
 
 namespace {
 
+bool isAscii(const std::string &text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// Keys and values are nearly always ASCII, whose UTF-8 bytes are their Latin-1 bytes: read as Latin-1, they
+// convert much faster.
 QString fromUtf8(const std::string &text)
 {
+    if (isAscii(text))
+        return QString::fromLatin1(text.data(), int(text.size()));
     return QString::fromUtf8(text.data(), int(text.size()));
+}
+
+// QString::toStdString() goes through a temporary QByteArray. Stored texts are nearly always ASCII, whose
+// UTF-8 is the same bytes: narrowed straight into the result, a short one needs no allocation at all.
+std::string toUtf8(const QString &text)
+{
+    std::string bytes(std::size_t(text.size()), '\0');
+    auto byte = bytes.begin();
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return text.toStdString();
+        *byte++ = char(c.unicode());
+    }
+    return bytes;
 }
 
 const char arrayCountKey[] = "/array_count";
@@ -19,25 +43,35 @@ const char arrayCountKey[] = "/array_count";
 } // namespace
 
 // Members are released in reverse order: the cached sub-trees first, then the channels with their receivers,
-// the lock, the QSettings object (which writes pending changes to the store) and the path.
+// the last translated key, the lock, the QSettings object (which writes pending changes to the store) and the
+// path.
 class RegistrySettingsTreePrivate
 {
 public:
     explicit RegistrySettingsTreePrivate(const QString &path)
         : path(path)
+        , lastFullKey(translate(lastKey))
     {}
 
-    QString settingsPath(const std::string &key) const
+    // Callers hold settingsLock. set() asks for the key that its get() has just asked for: the last
+    // translation is kept, so that the second one costs a comparison instead of a new string.
+    QString settingsPath(const std::string &key)
     {
-        QString fullKey;
-        fullKey.reserve(path.size() + 1 + int(key.size()));
-        if (!path.isEmpty())
-            fullKey.append(path).append(QLatin1Char('/'));
-        // Keys are nearly always ASCII: appended as Latin-1 they need no temporary string, which keeps a
-        // key's translation as cheap as the caller's own conversion to QString.
-        if (std::all_of(key.begin(), key.end(), [](char c) { return uchar(c) < 0x80; }))
-            return fullKey.append(QLatin1String(key.data(), int(key.size())));
-        return fullKey.append(fromUtf8(key));
+        if (key != lastKey) {
+            lastFullKey = translate(key);
+            lastKey = key;
+        }
+        return lastFullKey;
+    }
+
+    QString translate(const std::string &key) const
+    {
+        if (path.isEmpty())
+            return fromUtf8(key);
+        // An ASCII key goes straight into the full key, built with a single allocation.
+        if (isAscii(key))
+            return path % QLatin1Char('/') % QLatin1String(key.data(), int(key.size()));
+        return path % QLatin1Char('/') % fromUtf8(key);
     }
 
     // Callers hold settingsLock.
@@ -56,6 +90,9 @@ public:
     QSettings settings;
     // Recursive: append and getList hold it while they call set and get, which take it again.
     std::recursive_mutex settingsLock;
+    // The last key that settingsPath() translated, with its full key; guarded by settingsLock.
+    std::string lastKey;
+    QString lastFullKey;
     SettingsSignal<std::string> valueChanged;
     SettingsSignal<> cleared;
     std::map<std::string, std::shared_ptr<ISettingsTree>> children;
@@ -87,7 +124,7 @@ std::string RegistrySettingsTree::get(const std::string &key, const char *defaul
 {
     // set() asks with an empty default on every call; it needs no conversion.
     const QString fallback = defaultValue && *defaultValue ? QString::fromUtf8(defaultValue) : QString();
-    return d->value(key, fallback).toString().toStdString();
+    return toUtf8(d->value(key, fallback).toString());
 }
 
 int RegistrySettingsTree::get(const std::string &key, int defaultValue)
@@ -97,7 +134,7 @@ int RegistrySettingsTree::get(const std::string &key, int defaultValue)
 
 std::string RegistrySettingsTree::get(const std::string &key, const std::string &defaultValue)
 {
-    return d->value(key, fromUtf8(defaultValue)).toString().toStdString();
+    return toUtf8(d->value(key, fromUtf8(defaultValue)).toString());
 }
 
 void RegistrySettingsTree::append(const std::string &key, const std::string &value)

@@ -55,24 +55,28 @@ void tst_RegistrySettingsTree::init()
 void tst_RegistrySettingsTree::unusualKeys_data()
 {
     QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QString>("value");
     QTest::addColumn<QStringList>("written");
     QTest::addColumn<QStringList>("leftByRemove");
 
     // The store also holds "G/other" and "other". QSettings drops the empty levels of a full key, so an empty
     // key names the tree's own group.
     const QStringList others{"G/other", "other"};
-    QTest::newRow("empty") << QByteArray() << QStringList{"G", "G/other", "other"} << QStringList{"other"};
-    QTest::newRow("double slash") << QByteArray("a//b") << QStringList{"G/a/b", "G/other", "other"} << others;
-    QTest::newRow("non-ASCII") << QByteArray("größe/值") << QStringList{"G/größe/值", "G/other", "other"}
-                               << others;
+    QTest::newRow("empty") << QByteArray() << "v" << QStringList{"G", "G/other", "other"}
+                           << QStringList{"other"};
+    QTest::newRow("double slash") << QByteArray("a//b") << "v" << QStringList{"G/a/b", "G/other", "other"}
+                                  << others;
+    QTest::newRow("non-ASCII") << QByteArray("größe/值") << "größe 值"
+                               << QStringList{"G/größe/值", "G/other", "other"} << others;
     // Bytes that are no UTF-8 become U+FFFD, so such keys share one name.
-    QTest::newRow("invalid UTF-8") << QByteArray("k\xff") << QStringList{"G/k\uFFFD", "G/other", "other"}
-                                   << others;
+    QTest::newRow("invalid UTF-8") << QByteArray("k\xff") << "v"
+                                   << QStringList{"G/k\uFFFD", "G/other", "other"} << others;
 }
 
 void tst_RegistrySettingsTree::unusualKeys()
 {
     QFETCH(QByteArray, key);
+    QFETCH(QString, value);
     QFETCH(QStringList, written);
     QFETCH(QStringList, leftByRemove);
 
@@ -81,11 +85,13 @@ void tst_RegistrySettingsTree::unusualKeys()
     // A group's tree is a sub-tree of a root that is gone before it is used.
     const Tree tree = std::make_shared<RegistrySettingsTree>("")->child("G");
     const auto log = record(tree);
-    tree->set(key.toStdString(), "v");
+    tree->set(key.toStdString(), value.toStdString());
     QStringList keys = QSettings().allKeys();
     keys.sort();
     QCOMPARE(keys, written);
-    QCOMPARE(tree->get(key.toStdString(), ""), "v");
+    // The others sort after the tree's full key.
+    QCOMPARE(QSettings().value(written.first()).toString(), value);
+    QCOMPARE(QString::fromStdString(tree->get(key.toStdString(), "")), value);
 
     tree->remove(key.toStdString());
     QCOMPARE(QSettings().allKeys(), leftByRemove);
