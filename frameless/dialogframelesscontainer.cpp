@@ -78,7 +78,12 @@ void VNDialogFramelessContainer::setDialog(QDialog *dialog)
     d->ui.title_label->setText(dialog->windowTitle());
     connect(dialog, &QWidget::windowIconChanged, this, &VNDialogFramelessContainer::setWindowIcon);
     connect(dialog, &QWidget::windowTitleChanged, this, &VNDialogFramelessContainer::setWindowTitle);
-    setGeometry(dialog->geometry());
+    // The dialog's position only when the application gave it one: a container nobody has positioned is
+    // placed when it is first shown, and one the application moved keeps its place.
+    if (dialog->testAttribute(Qt::WA_Moved))
+        setGeometry(dialog->geometry());
+    else
+        resize(dialog->size());
     d->contentLayout->addWidget(dialog);
     layout()->update();
 }

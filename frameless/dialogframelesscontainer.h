@@ -21,7 +21,8 @@ public:
     explicit VNDialogFramelessContainer(int minMaxButtons, QWidget *parent = nullptr);
     ~VNDialogFramelessContainer() override;
 
-    /// Puts @p dialog into the content area, takes its geometry and shows its window title from now on.
+    /// Puts @p dialog into the content area, takes its size (its position too when the application gave it
+    /// one) and shows its window title from now on.
     void setDialog(QDialog *dialog);
     /// The dialog in the content area, or null before setDialog().
     QDialog *dialog() const;

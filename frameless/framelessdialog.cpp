@@ -1,13 +1,11 @@
 #include "framelessdialog.h"
 
 #include "dialogframelesscontainer.h"
-#include "framelessmainwindow.h"
-#include "mainwindowframelesscontainer.h"
 #include "ownedcontainer_p.h"
+#include "windowplacement_p.h"
 
 #include <QEventLoop>
 #include <QPointer>
-#include <QScreen>
 
 class VNDialogPrivate
 {
@@ -46,21 +44,24 @@ void VNDialogPrivate::showContainer(void (VNDialogFramelessContainer::*show)())
 {
     if (container->dialog() != q)
         container->setDialog(q);
-    (container.get()->*show)();
-    // done() hides the dialog itself; shown again, the container would be empty.
+    // done() hides the dialog itself; shown again, the container would be empty. Shown first, the dialog
+    // counts in the container's size.
     if (q->isHidden())
         q->setVisible(true);
+    // Centred with its final size before the window exists; the dialog's first resize then finds it in place.
+    if (centerOnParent && !container->isVisible()) {
+        WindowPlacement::prepare(container.get());
+        centre();
+    }
+    WindowPlacement::place(container.get(), container->parentWidget());
+    (container.get()->*show)();
 }
 
 void VNDialogPrivate::centre()
 {
     QRect frame = container->geometry();
-    QWidget *target = container->parentWidget();
-    // A main window sits inside its own container, which is the window to centre on.
-    if (auto *mainWindow = qobject_cast<VNMainWindow *>(target))
-        target = mainWindow->container();
-    frame.moveCenter(target ? target->mapToGlobal(target->rect().center())
-                            : container->screen()->availableGeometry().center());
+    frame.moveCenter(
+        WindowPlacement::centringArea(WindowPlacement::centringTarget(container->parentWidget())).center());
     container->setGeometry(frame);
 }
 

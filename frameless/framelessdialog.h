@@ -37,7 +37,8 @@ public:
     ~VNDialog() override;
 
     /// Places the dialog into the container on first use and shows the container, without changing any
-    /// modality.
+    /// modality. Unless the application has positioned it, the container first opens centred on the parent's
+    /// window.
     void show();
     /// Whether the container (the dialog itself without container) is full screen.
     bool isFullScreen() const;

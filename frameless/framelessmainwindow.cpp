@@ -2,6 +2,7 @@
 
 #include "mainwindowframelesscontainer.h"
 #include "ownedcontainer_p.h"
+#include "windowplacement_p.h"
 
 class VNMainWindowPrivate
 {
@@ -74,5 +75,6 @@ void VNMainWindow::show()
 {
     if (d->container->mainWindow() != this)
         d->container->setMainWindow(this);
+    WindowPlacement::place(d->container.get(), nullptr);
     d->container->show();
 }

@@ -50,7 +50,9 @@ signals:
     void closed();
 
 public slots:
-    /// Places the main window into the container on the first call, then shows the container.
+    /// Places the main window into the container on the first call, then shows the container; a container
+    /// that is a window of its own first opens centred on the screen unless the application has positioned
+    /// it.
     void show();
 
 private:

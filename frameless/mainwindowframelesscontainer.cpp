@@ -71,7 +71,11 @@ void VNMainWindowFramelessContainer::setMainWindow(QMainWindow *window)
     d->refreshIcon(d->currentIcon());
     d->ui.titleText->setText(window->windowTitle());
     connect(window, &QWidget::windowTitleChanged, this, &VNMainWindowFramelessContainer::setWindowTitle);
-    setGeometry(window->geometry());
+    // As for the dialog container: the main window's position only when the application gave it one.
+    if (window->testAttribute(Qt::WA_Moved))
+        setGeometry(window->geometry());
+    else
+        resize(window->size());
     d->ui.verticalLayout_3->addWidget(window);
     layout()->update();
 }

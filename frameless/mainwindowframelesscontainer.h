@@ -22,7 +22,8 @@ public:
     explicit VNMainWindowFramelessContainer(QWidget *parent = nullptr);
     ~VNMainWindowFramelessContainer() override;
 
-    /// Puts @p window into the content area, takes its geometry and shows its window title from now on.
+    /// Puts @p window into the content area, takes its size (its position too when the application gave it
+    /// one) and shows its window title from now on.
     void setMainWindow(QMainWindow *window);
     /// The main window in the content area, or null before setMainWindow().
     QMainWindow *mainWindow() const;

@@ -1,5 +1,7 @@
 #include "titlebardialog.h"
 
+#include "windowplacement_p.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
@@ -278,6 +280,13 @@ void VnDialog::setStayTop(bool on)
 bool VnDialog::stayTop()
 {
     return QCoreApplication::instance() && QCoreApplication::instance()->property(stayTopProperty).toBool();
+}
+
+void VnDialog::setVisible(bool visible)
+{
+    if (visible)
+        WindowPlacement::place(this, parentWidget());
+    QDialog::setVisible(visible);
 }
 
 bool VnDialog::eventFilter(QObject *watched, QEvent *event)

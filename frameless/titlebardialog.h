@@ -77,6 +77,11 @@ public:
     /// called.
     static bool stayTop();
 
+    /// Shows the dialog at its final size, the first time centred on its parent's window (on the screen
+    /// without a parent) within the screen's available area unless the application has positioned it; or
+    /// hides it.
+    void setVisible(bool visible) override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

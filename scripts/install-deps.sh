@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qtbase5-dev qtbase5-private-dev qttools5-dev qttools5-dev-tools qt5-qmake
   libspdlog-dev libfmt-dev
-  xvfb xauth openbox xdotool x11-utils
+  xvfb xauth openbox xdotool x11-utils libxcb1-dev
   fonts-wqy-microhei
   clang libclang-rt-14-dev valgrind
   g++-mingw-w64-x86-64
