@@ -6,10 +6,7 @@
 #include "messagebox.h"
 #include "showcasedialog.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
-#include <QStyle>
 
 class ShowcaseMainWindowPrivate
 {
@@ -28,9 +25,6 @@ public:
 void ShowcaseMainWindowPrivate::init()
 {
     ui.setupUi(q);
-    // The container takes the window's geometry when first shown.
-    q->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, q->size(),
-                                       QGuiApplication::primaryScreen()->availableGeometry()));
     q->container()->setAttribute(Qt::WA_DeleteOnClose);
     decorateFramelessContainer(q->container());
     q->setCloseGuard([this] {
