@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a private X server (Xvfb) with the openbox window manager, then stops both.
 # Usage: xvfb-session.sh command [args...]   The command sees DISPLAY; the exit code is the command's.
+# The screen is 1600x1000 pixels unless ZEV_ORER_XVFB_SCREEN gives another size (e.g. 2560x1600).
 set -u
 
 workdir=$(mktemp -d)
@@ -14,7 +15,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${ZEV_ORER_XVFB_SCREEN:-1600x1000}x24" -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$workdir/display" ] && break
