@@ -468,7 +468,10 @@ QRect FramelessShadowEffectPrivate::paintedArea(QPainter *painter) const
 
 void FramelessShadowEffectPrivate::paintFrame(QPainter *painter) const
 {
+    // An empty region would render the whole frame.
     const QRect area = paintedArea(painter);
+    if (area.isEmpty())
+        return;
     // Not drawSource(): when a window is drawn by QWidget::render() that paints the frame twice as far from
     // the window's corner as it is.
     frame->render(painter, area.topLeft(), QRegion(area), QWidget::DrawChildren);
