@@ -5,12 +5,12 @@
 // them instantiates the template for its class.
 
 #include "framelesscontainer.h"
+#include "framelessshadoweffect_p.h"
 #include "nativewindowmessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopWidget>
-#include <QGraphicsDropShadowEffect>
 #include <QIcon>
 #include <QLayout>
 #include <QMouseEvent>
@@ -214,7 +214,7 @@ public:
         if (!shadowEnabled)
             return;
         q->layout()->setContentsMargins(Band, Band, Band, Band);
-        auto *shadow = new QGraphicsDropShadowEffect;
+        auto *shadow = new FramelessShadowEffect(q->frameWidget());
         shadow->setBlurRadius(9.0);
         shadow->setOffset(QPointF(0, 0));
         shadow->setColor(q->palette().color(active ? QPalette::Highlight : QPalette::Shadow));
