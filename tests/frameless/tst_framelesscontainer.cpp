@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -106,11 +107,11 @@ void tst_FramelessContainer::maximiseRestoreAndLooks()
     setApplicationState(Qt::ApplicationActive);
     // Presses on the edges of a maximised window do nothing.
     button(c, "maximize")->click();
-    QTRY_COMPARE(c->geometry(), c->screen()->availableGeometry());
+    QTRY_COMPARE(c->geometry(), c->windowHandle()->screen()->availableGeometry());
     const QPoint edge = c->geometry().topLeft() + QPoint(5, 100);
     sendMouse(c, QEvent::MouseButtonPress, edge);
     sendMouse(c, QEvent::MouseMove, edge + QPoint(100, 0));
-    QCOMPARE(c->geometry(), c->screen()->availableGeometry());
+    QCOMPARE(c->geometry(), c->windowHandle()->screen()->availableGeometry());
     QVERIFY(!c->testAttribute(Qt::WA_SetCursor));
     // The maximised window keeps its look; restoring while inactive ends with the inactive look.
     setApplicationState(Qt::ApplicationInactive);

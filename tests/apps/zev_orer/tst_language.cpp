@@ -211,8 +211,10 @@ void tst_Language::start()
     QStringList messages;
     const QString logText =
         QString::fromUtf8(readAll(logRoot + QStringLiteral("/Rezodi/log/zevorer/ZEV-ORER.log")));
-    const QStringList logLines = logText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList logLines = logText.split(QLatin1Char('\n'));
     for (QString line : logLines) {
+        if (line.isEmpty())
+            continue;
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         const QRegularExpressionMatch match = format.match(line);
