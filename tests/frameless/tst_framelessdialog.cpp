@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLayout>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -22,7 +23,7 @@ private slots:
     void destructionOrder();
     void execEndings_data();
     void execEndings();
-    void keepCenteredWithoutContainer();
+    void openAndFullScreen();
     void frameOptions();
     void keepCenteredOnParent();
 };
@@ -67,17 +68,19 @@ void tst_FramelessDialog::destructionOrder()
 
 void tst_FramelessDialog::execEndings_data()
 {
+    QTest::addColumn<QString>("ending");
     QTest::addColumn<bool>("modal");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("finished");
-    QTest::newRow("close button") << true << 0 << 1;
-    QTest::newRow("done(1)") << false << 1 << 1;
+    QTest::newRow("close button") << "close button" << true << 0 << 1;
+    QTest::newRow("done(1)") << "done" << false << 1 << 1;
     // Hiding the container ends the run without finishing the dialog.
-    QTest::newRow("container hidden") << false << 0 << 0;
+    QTest::newRow("container hidden") << "hide" << false << 0 << 0;
 }
 
 void tst_FramelessDialog::execEndings()
 {
+    QFETCH(QString, ending);
     QFETCH(bool, modal);
     QFETCH(int, result);
     VNDialog dialog;
@@ -86,20 +89,21 @@ void tst_FramelessDialog::execEndings()
     dialog.setResult(3);
     QList<int> asked;
     // Refuses the first request to end the dialog and allows the next.
-    dialog.setDoneGuard([&asked](int r) {
-        asked << r;
-        return asked.size() > 1;
-    });
+    dialog.setDoneGuard([&asked](int r) { return asked << r, asked.size() > 1; });
     QSignalSpy finished(&dialog, &QDialog::finished);
-    const auto end = [&dialog, result, ending = QByteArray(QTest::currentDataTag())] {
+    const auto end = [&dialog, ending, result] {
         if (ending == "close button")
             dialog.container()->findChild<QToolButton *>("close_toolButton")->click();
-        else if (ending == "container hidden")
+        else if (ending == "hide")
             dialog.container()->hide();
         else
             dialog.done(result);
     };
     QTimer::singleShot(0, qApp, [&] {
+        const auto endRunOnFailure = qScopeGuard([container] {
+            if (QTest::currentTestFailed())
+                container->hide();
+        });
         // The container is the window that blocks the others, not the dialog inside it.
         QCOMPARE(QApplication::activeModalWidget(), modal ? container : nullptr);
         QVERIFY(dialog.isVisible() && !dialog.isModal());
@@ -119,13 +123,25 @@ void tst_FramelessDialog::execEndings()
     QVERIFY(dialog.isVisible());
 }
 
-void tst_FramelessDialog::keepCenteredWithoutContainer()
+void tst_FramelessDialog::openAndFullScreen()
 {
-    VNDialog dialog(nullptr, Qt::Dialog);
-    QTest::ignoreMessage(
-        QtWarningMsg,
-        "VNDialog::keepCenteredOnParent: a dialog with window flags has no container to centre");
-    dialog.keepCenteredOnParent();
+    // open() shows the container window-modal, with no loop of its own and the result reset.
+    VNDialog dialog;
+    dialog.setGeometry(100, 100, 300, 200);
+    dialog.setResult(3);
+    dialog.open();
+    VNDialogFramelessContainer *container = dialog.container();
+    QVERIFY(QTest::qWaitForWindowExposed(container));
+    QCOMPARE(container->dialog(), &dialog);
+    QCOMPARE(container->windowModality(), Qt::WindowModal);
+    QCOMPARE(dialog.result(), 0);
+    // Full screen, and back to the geometry it had.
+    const QRect normal = container->geometry();
+    dialog.showFullScreen();
+    QTRY_VERIFY(dialog.isFullScreen() && container->geometry() != normal);
+    dialog.showNormal();
+    QVERIFY(!dialog.isFullScreen());
+    QTRY_COMPARE(container->geometry(), normal);
 }
 
 void tst_FramelessDialog::frameOptions()
@@ -150,6 +166,11 @@ void tst_FramelessDialog::frameOptions()
 
 void tst_FramelessDialog::keepCenteredOnParent()
 {
+    VNDialog plain(nullptr, Qt::Dialog);
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        "VNDialog::keepCenteredOnParent: a dialog with window flags has no container to centre");
+    plain.keepCenteredOnParent();
     // A main window's dialog centres on the window that the main window sits in, also after it changes size.
     VNMainWindow owner;
     owner.container()->setGeometry(200, 150, 900, 640);
