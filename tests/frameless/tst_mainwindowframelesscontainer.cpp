@@ -2,6 +2,8 @@
 
 #include "framelesstestsupport.h"
 
+#include <QLabel>
+#include <QMainWindow>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -11,37 +13,51 @@ class tst_MainWindowFramelessContainer : public QObject
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
-    void guardedClose_data();
-    void guardedClose();
-};
 
-void tst_MainWindowFramelessContainer::guardedClose_data()
-{
-    QTest::addColumn<bool>("request");
-    QTest::newRow("requestClose, no guard") << true;
-    // A direct close() is not guarded and emits nothing.
-    QTest::newRow("close(), refusing guard") << false;
-}
-
-void tst_MainWindowFramelessContainer::guardedClose()
-{
-    QFETCH(bool, request);
-    VNMainWindowFramelessContainer container;
-    container.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&container));
-    QSignalSpy closed(&container, &VNMainWindowFramelessContainer::closed);
-    int asked = 0;
-    if (request) {
-        container.requestClose();
-    } else {
-        container.setCloseGuard([&] { return ++asked, false; });
+    void guardedClose()
+    {
+        VNMainWindowFramelessContainer container;
+        QSignalSpy closed(&container, &VNMainWindowFramelessContainer::closed);
+        int asked = 0;
+        container.setCloseGuard([&asked] { return ++asked, false; });
+        container.show();
+        // A direct close() is not guarded and emits nothing.
         container.close();
+        QVERIFY(!container.isVisible());
+        QCOMPARE(asked, 0);
+        container.show();
+        container.requestClose();
+        QCOMPARE(asked, 1);
+        QVERIFY(container.isVisible());
+        // With the guard taken away again, nothing is asked.
+        container.setCloseGuard(nullptr);
+        container.requestClose();
+        QVERIFY(!container.isVisible());
+        QCOMPARE(closed.count(), 1);
     }
-    QTRY_VERIFY(!container.isVisible());
-    QCoreApplication::processEvents();
-    QCOMPARE(asked, 0);
-    QCOMPARE(closed.count(), request ? 1 : 0);
-}
+
+    void iconFollowsApplicationState()
+    {
+        const auto filled = [](Qt::GlobalColor colour) {
+            QPixmap pixmap(16, 16);
+            pixmap.fill(colour);
+            return QIcon(pixmap);
+        };
+        VNMainWindowFramelessContainer container;
+        container.setMainWindow(new QMainWindow);
+        container.setWindowIcon(filled(Qt::red), filled(Qt::blue));
+        container.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&container));
+        const auto shown = [&container] { return container.iconLabel()->grab().toImage().pixelColor(8, 8); };
+        setApplicationState(Qt::ApplicationActive);
+        QCOMPARE(shown(), QColor(Qt::red));
+        setApplicationState(Qt::ApplicationInactive);
+        QCOMPARE(shown(), QColor(Qt::blue));
+        // Without an inactive icon the active one serves both.
+        container.setWindowIcon(filled(Qt::red), QIcon());
+        QCOMPARE(shown(), QColor(Qt::red));
+    }
+};
 
 QTEST_MAIN(tst_MainWindowFramelessContainer)
 #include "tst_mainwindowframelesscontainer.moc"

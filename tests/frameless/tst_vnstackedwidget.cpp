@@ -1,6 +1,7 @@
 #include "stackedwidget.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -56,6 +57,18 @@ private Q_SLOTS:
         QCOMPARE(QList<QVariantList>(changed), (QList<QVariantList>{{0}, {-1}}));
         QCOMPARE(QList<QVariantList>(removed), (QList<QVariantList>{{0}, {0}, {0}}));
         QCOMPARE(first->parent(), &stack); // taken out, not deleted
+    }
+
+    void sizeHintOfInsertedPages()
+    {
+        // Without autoAdjustSize a page inserted keeps its size policy and counts, one added does not.
+        VNStackedWidget stack;
+        auto *added = new QPushButton(QStringLiteral("an added page, wider than the inserted one"));
+        auto *inserted = new QPushButton(QStringLiteral("inserted"));
+        stack.addWidget(added);
+        QCOMPARE(stack.insertWidget(0, inserted), 0);
+        QCOMPARE(stack.indexOf(added), 1);
+        QCOMPARE(stack.sizeHint(), inserted->sizeHint());
     }
 };
 
