@@ -8,14 +8,25 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
+
+/// Calls @p call once an event loop gets to it, unless @p context is gone by then.
+inline void later(QObject *context, const std::function<void()> &call)
+{
+    auto *timer = new QTimer(context);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, call] {
+        timer->deleteLater();
+        call();
+    });
+    timer->start(0);
+}
 
 /// Runs @p act on the modal window once the caller has begun its modal run. Should @p act fail, the window is
 /// closed, so that the run ends and the failure is reported where it happened rather than as a time-out.
 inline void whenModal(const std::function<void(QWidget *)> &act)
 {
-    QTimer::singleShot(0, qApp, [act] {
+    later(qApp, [act] {
         const QPointer<QWidget> modal = QApplication::activeModalWidget();
         const auto closeOnFailure = qScopeGuard([&modal] {
             if (QTest::currentTestFailed() && modal)
@@ -26,17 +37,15 @@ inline void whenModal(const std::function<void(QWidget *)> &act)
     });
 }
 
-/// Clicks, once the caller has begun its modal run, the modal window's button whose object name or text (less
-/// its '&') is @p answer.
-inline void answerModal(const QString &answer)
+/// Clicks, once the caller has begun its modal run, the modal window's buttons named @p answers, in turn.
+inline void answerModal(const QStringList &answers)
 {
-    whenModal([answer](QWidget *modal) {
-        const QList<QAbstractButton *> buttons = modal->findChildren<QAbstractButton *>();
-        const auto named = std::find_if(buttons.begin(), buttons.end(), [&answer](QAbstractButton *button) {
-            return button->objectName() == answer || button->text().remove(QLatin1Char('&')) == answer;
-        });
-        QVERIFY2(named != buttons.end(), qPrintable(answer));
-        (*named)->click();
+    whenModal([answers](QWidget *modal) {
+        for (const QString &answer : answers) {
+            auto *button = modal->findChild<QAbstractButton *>(answer);
+            QVERIFY2(button, qPrintable(answer));
+            button->click();
+        }
     });
 }
 

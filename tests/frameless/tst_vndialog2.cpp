@@ -1,8 +1,9 @@
 #include "titlebardialog.h"
 
-#include <QPointer>
 #include <QPushButton>
 #include <QtTest>
+
+#include <memory>
 
 class TestVnDialog2 : public QObject
 {
@@ -31,52 +32,52 @@ private slots:
         QFETCH(bool, dialogsChild);
         QWidget holder;
         VnDialog2 dialog;
-        auto *panel = new QPushButton(dialogsChild ? static_cast<QWidget *>(&dialog) : &holder);
-        panel->resize(widgetSize);
-        QSignalSpy clicked(panel, &QPushButton::clicked);
+        QPushButton panel(dialogsChild ? static_cast<QWidget *>(&dialog) : &holder);
+        panel.resize(widgetSize);
+        QSignalSpy clicked(&panel, &QPushButton::clicked);
         dialog.resize(301, 201);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        dialog.showOverlay(panel);
-        QTEST(panel->pos(), "expected");
+        dialog.showOverlay(&panel);
+        QTEST(panel.pos(), "expected");
         // The widget lies above the overlay: a click at its centre reaches it.
-        const QPoint centre = panel->geometry().center();
-        QCOMPARE(dialog.childAt(centre), panel);
+        const QPoint centre = panel.geometry().center();
+        QCOMPARE(dialog.childAt(centre), &panel);
         QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
         QCOMPARE(clicked.count(), 1);
         dialog.resize(351, 221);
         QTRY_COMPARE(dialog.findChild<QWidget *>(QStringLiteral("overlay_widget"))->geometry(),
                      dialog.rect());
-        QTEST(panel->pos(), "expectedGrown");
+        QTEST(panel.pos(), "expectedGrown");
         dialog.hideOverlay();
-        QCOMPARE(panel->parentWidget(), dialogsChild ? static_cast<QWidget *>(&dialog) : &holder);
-        QVERIFY(panel->isHidden());
+        QCOMPARE(panel.parentWidget(), dialogsChild ? static_cast<QWidget *>(&dialog) : &holder);
+        QVERIFY(panel.isHidden());
     }
 
     void widgetGoesBack()
     {
-        auto holder = new QWidget;
-        QWidget *first = new QWidget(holder), *second = new QWidget(holder);
-        auto *formerParent = new QWidget;
-        QPointer<QWidget> orphan = new QWidget(formerParent);
+        QWidget holder;
+        QWidget second(&holder);
+        auto first = std::make_unique<QWidget>(&holder);
         {
             VnDialog2 dialog;
             dialog.show();
-            dialog.showOverlay(first);
-            delete first; // by its owner, while shown
+            dialog.showOverlay(first.get());
+            first.reset(); // by its owner, while shown
             dialog.resize(dialog.size() + QSize(10, 10));
             dialog.hideOverlay();
-            // Its former parent deleted while shown, the widget stays with the dialog, which deletes it.
-            dialog.showOverlay(orphan);
-            delete formerParent;
+            // Its former parent deleted while shown, the widget stays with the dialog rather than become a
+            // window.
+            auto formerParent = std::make_unique<QWidget>();
+            QWidget orphan(formerParent.get());
+            dialog.showOverlay(&orphan);
+            formerParent.reset();
             dialog.hideOverlay();
-            QCOMPARE(orphan->parentWidget(), &dialog);
-            dialog.showOverlay(second); // given back by the destructor
+            QCOMPARE(orphan.parentWidget(), &dialog);
+            dialog.showOverlay(&second); // given back by the destructor
         }
-        QVERIFY(orphan.isNull());
-        QCOMPARE(second->parentWidget(), holder);
-        QVERIFY(second->isHidden());
-        delete holder;
+        QCOMPARE(second.parentWidget(), &holder);
+        QVERIFY(second.isHidden());
     }
 };
 
