@@ -5,15 +5,6 @@ class tst_Resources : public QObject
 {
     Q_OBJECT
 
-    static QString sheetWithoutComments(const QString &path)
-    {
-        QFile file(path);
-        static const QRegularExpression comment(QStringLiteral("/\\*.*?\\*/"),
-                                                QRegularExpression::DotMatchesEverythingOption);
-        return QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray())
-            .remove(comment);
-    }
-
 private slots:
     void sheets_data()
     {
@@ -36,7 +27,9 @@ private slots:
         // Read as a zero-terminated string, so a zero byte would cut the sheet.
         QVERIFY(!bytes.contains('\0'));
         QVERIFY(bytes.count('\n') == bytes.count("\r\n") && bytes.count('\r') == bytes.count("\r\n"));
-        const QString sheet = sheetWithoutComments(path);
+        static const QRegularExpression comment(QStringLiteral("/\\*.*?\\*/"),
+                                                QRegularExpression::DotMatchesEverythingOption);
+        const QString sheet = QString::fromUtf8(bytes).remove(comment);
         static const QRegularExpression reference(QStringLiteral(":/icon/[^\")\\s]+"));
         QSet<QString> named;
         for (auto it = reference.globalMatch(sheet); it.hasNext();) {
