@@ -1,134 +1,178 @@
 #include "dialogframelesscontainer.h"
 #include "mainwindowframelesscontainer.h"
+#include "nativewindowmessages.h"
 
 #include "framelesstestsupport.h"
 
 #include <QDesktopWidget>
 #include <QDialog>
+#include <QLabel>
+#include <QMainWindow>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
-namespace {
-
-void showAt(QWidget *container, const QRect &geometry)
-{
-    container->setGeometry(geometry);
-    container->show();
-    QVERIFY(QTest::qWaitForWindowExposed(container));
-    setApplicationState(Qt::ApplicationActive);
-}
-
-} // namespace
+using namespace NativeWindowMessages;
 
 class tst_FramelessContainer : public QObject
 {
     Q_OBJECT
 
+    static void showAt(QWidget *container, const QRect &geometry)
+    {
+        container->setGeometry(geometry);
+        container->show();
+        QVERIFY(QTest::qWaitForWindowExposed(container));
+        setApplicationState(Qt::ApplicationActive);
+    }
+
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
-    void hitTestAndResize_data();
-    void hitTestAndResize();
-    void maximiseRestoreAndLooks_data();
-    void maximiseRestoreAndLooks();
-    void badInput();
+
+    void hitTestAndResize_data()
+    {
+        // The window reaches beyond the bottom of the desktop, so that drags near its far side are possible.
+        // Its edge bands are 15 pixels wide and include both ends; x = 500 is one beyond its right side.
+        const QRect unchanged(100, 100, 400, 560);
+        const int h = QApplication::desktop()->height();
+        const int ver = Qt::SizeVerCursor, hor = Qt::SizeHorCursor, arrow = Qt::ArrowCursor;
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QPoint>("target");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("top, 15 px inside")
+            << QPoint(200, 115) << ver << QPoint(200, 50) << QRect(100, 50, 400, 610);
+        QTest::newRow("16 px inside the top") << QPoint(200, 116) << arrow << QPoint(200, 50) << unchanged;
+        QTest::newRow("top at 1") << QPoint(200, 100) << ver << QPoint(200, 1) << QRect(100, 1, 400, 659);
+        QTest::newRow("top at 0") << QPoint(200, 100) << ver << QPoint(200, 0) << unchanged;
+        QTest::newRow("top at H-50") << QPoint(200, 100) << ver << QPoint(200, h - 50) << unchanged;
+        QTest::newRow("top-left at x 0")
+            << QPoint(100, 100) << int(Qt::SizeFDiagCursor) << QPoint(0, 200) << unchanged;
+        QTest::newRow("right, one beyond")
+            << QPoint(500, 300) << hor << QPoint(600, 320) << QRect(100, 100, 500, 560);
+        QTest::newRow("bottom onto the top side") << QPoint(300, 660) << ver << QPoint(300, 100) << unchanged;
+    }
+
+    void hitTestAndResize()
+    {
+        QFETCH(QPoint, press);
+        QFETCH(QPoint, target);
+        QFETCH(QRect, expected);
+        VNMainWindowFramelessContainer c;
+        showAt(&c, QRect(100, 100, 400, 560));
+        // A move over any widget sets the cursor, off the edges an explicit arrow.
+        sendMouse(c.frameWidget(), QEvent::MouseMove, press, Qt::NoButton);
+        QVERIFY(c.testAttribute(Qt::WA_SetCursor));
+        QTEST(int(c.cursor().shape()), "cursor");
+        sendMouse(&c, QEvent::MouseButtonPress, press);
+        sendMouse(&c, QEvent::MouseMove, target);
+        QCOMPARE(c.geometry(), expected);
+        // A release anywhere in the application ends the gesture.
+        sendMouse(button(&c, "close"), QEvent::MouseButtonRelease, target);
+        QCOMPARE(c.cursor().shape(), Qt::ArrowCursor);
+        sendMouse(&c, QEvent::MouseMove, press);
+        QCOMPARE(c.geometry(), expected);
+    }
+
+    void maximiseRestoreAndLooks_data()
+    {
+        QTest::addColumn<bool>("dialog");
+        QTest::addColumn<QRect>("geometry");
+        // A window at the origin is remembered and set back by restore, an ordinary one is left to the
+        // platform.
+        QTest::newRow("dialog at the origin") << true << QRect(0, 0, 300, 200);
+        QTest::newRow("main window, ordinary") << false << QRect(100, 80, 300, 200);
+    }
+
+    void maximiseRestoreAndLooks()
+    {
+        QFETCH(bool, dialog);
+        QFETCH(QRect, geometry);
+        const QString inactive = QStringLiteral("Deactived-Normal, margin 15, Shadow shadow, maximise");
+        VNDialogFramelessContainer dialogContainer(1);
+        dialogContainer.setShadowEnabled(true); // so that both containers show the same normal look
+        VNMainWindowFramelessContainer mainContainer;
+        QWidget *c = dialog ? static_cast<QWidget *>(&dialogContainer) : &mainContainer;
+        showAt(c, geometry);
+        QCOMPARE(appearance(c), QStringLiteral("Actived-Normal, margin 15, Highlight shadow, maximise"));
+        setApplicationState(Qt::ApplicationInactive);
+        QCOMPARE(appearance(c), inactive);
+        setApplicationState(Qt::ApplicationActive);
+        // Presses on the edges of a maximised window do nothing.
+        button(c, "maximize")->click();
+        const QRect available = c->windowHandle()->screen()->availableGeometry();
+        QTRY_COMPARE(c->geometry(), available);
+        const QPoint edge = available.topLeft() + QPoint(5, 100);
+        sendMouse(c, QEvent::MouseButtonPress, edge);
+        sendMouse(c, QEvent::MouseMove, edge + QPoint(100, 0));
+        QCOMPARE(c->geometry(), available);
+        QVERIFY(!c->testAttribute(Qt::WA_SetCursor));
+        // The maximised window keeps its look; restoring while inactive ends with the inactive look.
+        setApplicationState(Qt::ApplicationInactive);
+        QCOMPARE(appearance(c), QStringLiteral("Actived-Maximum, margin 0, no shadow, restore"));
+        button(c, "restore")->click();
+        QTRY_COMPARE(c->geometry(), geometry);
+        QCOMPARE(appearance(c), inactive);
+    }
+
+    void iconFollowsApplicationState()
+    {
+        const auto filled = [](Qt::GlobalColor colour) {
+            QPixmap pixmap(16, 16);
+            pixmap.fill(colour);
+            return QIcon(pixmap);
+        };
+        // The main window's container shows its icon for the application's state.
+        VNMainWindowFramelessContainer container;
+        container.setMainWindow(new QMainWindow);
+        container.setWindowIcon(filled(Qt::red), filled(Qt::blue));
+        container.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&container));
+        const auto shown = [&container] { return container.iconLabel()->grab().toImage().pixelColor(8, 8); };
+        setApplicationState(Qt::ApplicationActive);
+        QCOMPARE(shown(), QColor(Qt::red));
+        setApplicationState(Qt::ApplicationInactive);
+        QCOMPARE(shown(), QColor(Qt::blue));
+        // Without an inactive icon the active one serves both.
+        container.setWindowIcon(filled(Qt::red), QIcon());
+        QCOMPARE(shown(), QColor(Qt::red));
+    }
+
+    void badInput()
+    {
+        VNDialogFramelessContainer dialogContainer(0);
+        auto *dialog = new QDialog(&dialogContainer);
+        dialogContainer.setDialog(dialog);
+        QTest::ignoreMessage(QtWarningMsg, "VNDialogFramelessContainer::setDialog: no dialog given");
+        dialogContainer.setDialog(nullptr);
+        QCOMPARE(dialogContainer.dialog(), dialog);
+    }
+
+    void nativeMessages()
+    {
+        QCOMPARE(actionFor(0x0024, 0), Action::SetMaxPlacement);   // WM_GETMINMAXINFO
+        QCOMPARE(actionFor(0x0112, 0xF060), Action::RequestClose); // WM_SYSCOMMAND, SC_CLOSE
+        // SC_CLOSE with the low bits the system may add is not SC_CLOSE exactly.
+        QCOMPARE(actionFor(0x0112, 0xF062), Action::PassOn);
+        // The maximised placement as "width x height at x,y", then the framed one with its track size.
+        const auto placements = [](const QRect &available, int screenX, int borderWidth,
+                                   int paddedBorderWidth) {
+            const auto text = [](const MaxPlacement &p) {
+                return QString::asprintf("%dx%d at %d,%d%s", p.maxWidth, p.maxHeight, p.maxX, p.maxY,
+                                         p.trackSize ? " track" : "");
+            };
+            const MaxPlacement plain =
+                maxPlacement({available.x(), available.y(), available.width(), available.height()}, screenX);
+            return text(plain) + "; " +
+                   text(withFrameBorder(plain, frameBorder(borderWidth, paddedBorderWidth)));
+        };
+        QCOMPARE(placements(QRect(62, 0, 1858, 1080), 0, 1, 4),
+                 QStringLiteral("1858x1080 at 62,0; 1872x1094 at 55,-7 track"));
+        // Only the horizontal position is made relative to the screen.
+        QCOMPARE(placements(QRect(1920, 40, 2560, 1400), 1920, 0, 0),
+                 QStringLiteral("2560x1400 at 0,40; 2564x1404 at -2,38 track"));
+    }
 };
-
-void tst_FramelessContainer::hitTestAndResize_data()
-{
-    // The window reaches beyond the bottom of the desktop, so that drags near its far side are possible. Its
-    // edge bands are 15 pixels wide and include both ends; x = 500 is one beyond its right side.
-    const QRect unchanged(100, 100, 400, 560);
-    const int h = QApplication::desktop()->height();
-    const int ver = Qt::SizeVerCursor, hor = Qt::SizeHorCursor, arrow = Qt::ArrowCursor;
-    QTest::addColumn<QPoint>("press");
-    QTest::addColumn<int>("cursor");
-    QTest::addColumn<QPoint>("target");
-    QTest::addColumn<QRect>("expected");
-    QTest::newRow("top, 15 px inside")
-        << QPoint(200, 115) << ver << QPoint(200, 50) << QRect(100, 50, 400, 610);
-    QTest::newRow("16 px inside the top") << QPoint(200, 116) << arrow << QPoint(200, 50) << unchanged;
-    QTest::newRow("top at 1") << QPoint(200, 100) << ver << QPoint(200, 1) << QRect(100, 1, 400, 659);
-    QTest::newRow("top at 0") << QPoint(200, 100) << ver << QPoint(200, 0) << unchanged;
-    QTest::newRow("top at H-50") << QPoint(200, 100) << ver << QPoint(200, h - 50) << unchanged;
-    QTest::newRow("top-left at x 0") << QPoint(100, 100) << int(Qt::SizeFDiagCursor) << QPoint(0, 200)
-                                     << unchanged;
-    QTest::newRow("right, one beyond")
-        << QPoint(500, 300) << hor << QPoint(600, 320) << QRect(100, 100, 500, 560);
-    QTest::newRow("bottom onto the top side") << QPoint(300, 660) << ver << QPoint(300, 100) << unchanged;
-}
-
-void tst_FramelessContainer::hitTestAndResize()
-{
-    QFETCH(QPoint, press);
-    QFETCH(int, cursor);
-    QFETCH(QPoint, target);
-    QFETCH(QRect, expected);
-    const QRect start(100, 100, 400, 560);
-    VNMainWindowFramelessContainer c;
-    showAt(&c, start);
-    // A move over any widget sets the cursor, off the edges an explicit arrow.
-    sendMouse(c.frameWidget(), QEvent::MouseMove, press, Qt::NoButton);
-    QVERIFY(c.testAttribute(Qt::WA_SetCursor));
-    QCOMPARE(int(c.cursor().shape()), cursor);
-    sendMouse(&c, QEvent::MouseButtonPress, press);
-    sendMouse(&c, QEvent::MouseMove, target);
-    QCOMPARE(c.geometry(), expected);
-    // A release anywhere in the application ends the gesture.
-    sendMouse(button(&c, "close"), QEvent::MouseButtonRelease, target);
-    QCOMPARE(c.cursor().shape(), Qt::ArrowCursor);
-    sendMouse(&c, QEvent::MouseMove, press);
-    QCOMPARE(c.geometry(), expected);
-}
-
-void tst_FramelessContainer::maximiseRestoreAndLooks_data()
-{
-    QTest::addColumn<bool>("dialog");
-    QTest::addColumn<QRect>("geometry");
-    // A window at the origin is remembered and set back by restore, an ordinary one is left to the platform.
-    QTest::newRow("dialog at the origin") << true << QRect(0, 0, 300, 200);
-    QTest::newRow("main window, ordinary") << false << QRect(100, 80, 300, 200);
-}
-
-void tst_FramelessContainer::maximiseRestoreAndLooks()
-{
-    QFETCH(bool, dialog);
-    QFETCH(QRect, geometry);
-    const QString normal = QStringLiteral("Actived-Normal, margin 15, Highlight shadow, maximise");
-    const QString inactive = QStringLiteral("Deactived-Normal, margin 15, Shadow shadow, maximise");
-    VNDialogFramelessContainer dialogContainer(1);
-    dialogContainer.setShadowEnabled(true); // so that both containers show the same normal look
-    VNMainWindowFramelessContainer mainContainer;
-    QWidget *c = dialog ? static_cast<QWidget *>(&dialogContainer) : &mainContainer;
-    showAt(c, geometry);
-    QCOMPARE(appearance(c), normal);
-    setApplicationState(Qt::ApplicationInactive);
-    QCOMPARE(appearance(c), inactive);
-    setApplicationState(Qt::ApplicationActive);
-    // Presses on the edges of a maximised window do nothing.
-    button(c, "maximize")->click();
-    QTRY_COMPARE(c->geometry(), c->screen()->availableGeometry());
-    const QPoint edge = c->geometry().topLeft() + QPoint(5, 100);
-    sendMouse(c, QEvent::MouseButtonPress, edge);
-    sendMouse(c, QEvent::MouseMove, edge + QPoint(100, 0));
-    QCOMPARE(c->geometry(), c->screen()->availableGeometry());
-    QVERIFY(!c->testAttribute(Qt::WA_SetCursor));
-    // The maximised window keeps its look; restoring while inactive ends with the inactive look.
-    setApplicationState(Qt::ApplicationInactive);
-    QCOMPARE(appearance(c), QStringLiteral("Actived-Maximum, margin 0, no shadow, restore"));
-    button(c, "restore")->click();
-    QTRY_COMPARE(c->geometry(), geometry);
-    QCOMPARE(appearance(c), inactive);
-}
-
-void tst_FramelessContainer::badInput()
-{
-    VNDialogFramelessContainer dialogContainer(0);
-    auto *dialog = new QDialog(&dialogContainer);
-    dialogContainer.setDialog(dialog);
-    QTest::ignoreMessage(QtWarningMsg, "VNDialogFramelessContainer::setDialog: no dialog given");
-    dialogContainer.setDialog(nullptr);
-    QCOMPARE(dialogContainer.dialog(), dialog);
-}
 
 QTEST_MAIN(tst_FramelessContainer)
 #include "tst_framelesscontainer.moc"

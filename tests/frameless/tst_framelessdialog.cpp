@@ -3,14 +3,11 @@
 #include "dialogframelesscontainer.h"
 #include "framelessmainwindow.h"
 #include "mainwindowframelesscontainer.h"
+#include "testsupport.h"
 
-#include <QApplication>
 #include <QLayout>
-#include <QPointer>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
 #include <QToolButton>
+#include <QtTest>
 
 class tst_FramelessDialog : public QObject
 {
@@ -18,152 +15,164 @@ class tst_FramelessDialog : public QObject
 
 private slots:
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
-    void destructionOrder_data();
-    void destructionOrder();
-    void execEndings_data();
-    void execEndings();
-    void keepCenteredWithoutContainer();
-    void frameOptions();
-    void keepCenteredOnParent();
-};
 
-void tst_FramelessDialog::destructionOrder_data()
-{
-    QTest::addColumn<QString>("victim");
-    QTest::addColumn<bool>("inExec");
-    for (const char *victim : {"dialog", "container", "container's parent"})
-        for (bool inExec : {false, true})
-            QTest::addRow("%s%s", victim, inExec ? ", inside exec()" : "") << QString(victim) << inExec;
-    // Gone when exec() returns, not later.
-    QTest::newRow("WA_DeleteOnClose, done(5) inside exec()") << "none" << true;
-}
-
-void tst_FramelessDialog::destructionOrder()
-{
-    QFETCH(QString, victim);
-    QFETCH(bool, inExec);
-    QPointer<QWidget> owner = new QWidget;
-    auto *dialog = new VNDialog(owner);
-    dialog->setAttribute(Qt::WA_DeleteOnClose, victim == "none");
-    VNDialogFramelessContainer *container = dialog->container();
-    QWidget *doomed =
-        QMap<QString, QWidget *>{{"dialog", dialog}, {"container", container}, {"container's parent", owner}}
-            .value(victim);
-    QSignalSpy dialogGone(dialog, &QObject::destroyed);
-    QSignalSpy containerGone(container, &QObject::destroyed);
-    if (inExec) {
-        owner->show();
-        QTimer::singleShot(0, qApp, [doomed] { delete doomed; });
-        // Ends the run unless the deletion took the dialog with it.
-        QTimer::singleShot(0, dialog, [dialog] { dialog->done(5); });
-        QCOMPARE(dialog->exec(), doomed ? 0 : 5);
-    } else {
-        delete doomed;
+    void destructionOrder_data()
+    {
+        QTest::addColumn<QString>("victim");
+        QTest::addColumn<bool>("inExec");
+        for (const char *victim : {"dialog", "container", "container's parent"})
+            for (bool inExec : {false, true})
+                QTest::addRow("%s%s", victim, inExec ? ", inside exec()" : "") << QString(victim) << inExec;
+        // Gone when exec() returns, not later.
+        QTest::newRow("WA_DeleteOnClose, done(5) inside exec()") << "none" << true;
     }
-    QCOMPARE(dialogGone.count(), 1);
-    QCOMPARE(containerGone.count(), 1);
-    delete owner;
-}
 
-void tst_FramelessDialog::execEndings_data()
-{
-    QTest::addColumn<bool>("modal");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("finished");
-    QTest::newRow("close button") << true << 0 << 1;
-    QTest::newRow("done(1)") << false << 1 << 1;
-    // Hiding the container ends the run without finishing the dialog.
-    QTest::newRow("container hidden") << false << 0 << 0;
-}
+    void destructionOrder()
+    {
+        QFETCH(QString, victim);
+        QFETCH(bool, inExec);
+        QPointer<QWidget> owner = new QWidget;
+        auto *dialog = new VNDialog(owner);
+        dialog->setAttribute(Qt::WA_DeleteOnClose, victim == "none");
+        VNDialogFramelessContainer *container = dialog->container();
+        const QMap<QString, QWidget *> victims{
+            {"dialog", dialog}, {"container", container}, {"container's parent", owner}};
+        QWidget *doomed = victims.value(victim);
+        const QPointer<QWidget> dialogAlive = dialog, containerAlive = container;
+        if (inExec) {
+            owner->show();
+            later(qApp, [doomed] { delete doomed; });
+            // Ends the run unless the deletion took the dialog with it.
+            later(dialog, [dialog] { dialog->done(5); });
+            QCOMPARE(dialog->exec(), doomed ? 0 : 5);
+        } else {
+            delete doomed;
+        }
+        QVERIFY(!dialogAlive && !containerAlive);
+        delete owner;
+    }
 
-void tst_FramelessDialog::execEndings()
-{
-    QFETCH(bool, modal);
-    QFETCH(int, result);
-    VNDialog dialog;
-    VNDialogFramelessContainer *container = dialog.container();
-    dialog.setModal(modal);
-    dialog.setResult(3);
-    QList<int> asked;
-    // Refuses the first request to end the dialog and allows the next.
-    dialog.setDoneGuard([&asked](int r) {
-        asked << r;
-        return asked.size() > 1;
-    });
-    QSignalSpy finished(&dialog, &QDialog::finished);
-    const auto end = [&dialog, result, ending = QByteArray(QTest::currentDataTag())] {
-        if (ending == "close button")
-            dialog.container()->findChild<QToolButton *>("close_toolButton")->click();
-        else if (ending == "container hidden")
-            dialog.container()->hide();
-        else
-            dialog.done(result);
-    };
-    QTimer::singleShot(0, qApp, [&] {
-        // The container is the window that blocks the others, not the dialog inside it.
-        QCOMPARE(QApplication::activeModalWidget(), modal ? container : nullptr);
-        QVERIFY(dialog.isVisible() && !dialog.isModal());
-        QTest::ignoreMessage(QtWarningMsg, "QDialog::exec: Recursive call detected");
-        QCOMPARE(dialog.exec(), -1);
-        end();
-        // A refused request leaves the dialog open and the run going on.
-        QVERIFY(container->isVisible() == !asked.isEmpty() && finished.isEmpty());
-        QTimer::singleShot(0, &dialog, end);
-    });
-    QCOMPARE(dialog.exec(), result);
-    QVERIFY(!container->isVisible() && !container->testAttribute(Qt::WA_ShowModal));
-    QCOMPARE(dialog.isModal(), modal);
-    QTEST(int(finished.count()), "finished");
-    QCOMPARE(asked, (finished.isEmpty() ? QList<int>() : QList<int>{result, result}));
-    dialog.show(); // done() hid the dialog inside its container, which must not come back empty
-    QVERIFY(dialog.isVisible());
-}
+    void execEndings_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("finished");
+        QTest::newRow("close button") << "close button" << true << 0 << 1;
+        QTest::newRow("done(1)") << "done" << false << 1 << 1;
+        // Hiding the container ends the run without finishing the dialog.
+        QTest::newRow("container hidden") << "hide" << false << 0 << 0;
+    }
 
-void tst_FramelessDialog::keepCenteredWithoutContainer()
-{
-    VNDialog dialog(nullptr, Qt::Dialog);
-    QTest::ignoreMessage(
-        QtWarningMsg,
-        "VNDialog::keepCenteredOnParent: a dialog with window flags has no container to centre");
-    dialog.keepCenteredOnParent();
-}
-
-void tst_FramelessDialog::frameOptions()
-{
-    // Each value is set over its opposite, and what the container shows is read back into option bits.
-    for (int options : {0x00, 0x05, 0x02, 0x20, 0x50, 0x7f}) {
+    void execEndings()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, modal);
+        QFETCH(int, result);
         VNDialog dialog;
-        QCOMPARE(int(dialog.frameOptions()), 0x05);
-        dialog.setFrameOptions(VNDialog::FrameOptions(~options & 0x73));
-        dialog.setFrameOptions(VNDialog::FrameOptions(options));
-        QCOMPARE(int(dialog.frameOptions()), options);
         VNDialogFramelessContainer *container = dialog.container();
-        QWidget *frame = dialog.frameWidget();
-        const bool shadow = frame->graphicsEffect() && container->layout()->contentsMargins().left() > 0;
-        const bool closable = container->findChild<QToolButton *>("close_toolButton")->isVisibleTo(container);
-        QCOMPARE(frame->layout()->spacing() | (shadow ? 0x02 : 0) | (closable ? 0 : 0x10) |
-                     (frame->property("borderRadius").isValid() ? 0x20 : 0) |
-                     (frame->property("border").isValid() ? 0x40 : 0),
-                 options & 0x73);
+        dialog.setModal(modal);
+        dialog.setResult(3);
+        QList<int> asked;
+        // Refuses the first request to end the dialog and allows the next.
+        dialog.setDoneGuard([&asked](int r) { return asked << r, asked.size() > 1; });
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        const auto end = [&dialog, ending, result] {
+            if (ending == "close button")
+                dialog.container()->findChild<QToolButton *>("close_toolButton")->click();
+            else if (ending == "hide")
+                dialog.container()->hide();
+            else
+                dialog.done(result);
+        };
+        later(qApp, [&] {
+            const auto endRunOnFailure = qScopeGuard([container] {
+                if (QTest::currentTestFailed())
+                    container->hide();
+            });
+            // The container is the window that blocks the others, not the dialog inside it.
+            QCOMPARE(QApplication::activeModalWidget(), modal ? container : nullptr);
+            QVERIFY(dialog.isVisible() && !dialog.isModal());
+            QTest::ignoreMessage(QtWarningMsg, "QDialog::exec: Recursive call detected");
+            QCOMPARE(dialog.exec(), -1);
+            end();
+            // A refused request leaves the dialog open and the run going on.
+            QVERIFY(container->isVisible() == !asked.isEmpty() && finished.isEmpty());
+            later(&dialog, end);
+        });
+        QCOMPARE(dialog.exec(), result);
+        QVERIFY(!container->isVisible() && !container->testAttribute(Qt::WA_ShowModal));
+        QCOMPARE(dialog.isModal(), modal);
+        QTEST(int(finished.count()), "finished");
+        QCOMPARE(asked, (finished.isEmpty() ? QList<int>() : QList<int>{result, result}));
+        dialog.show(); // done() hid the dialog inside its container, which must not come back empty
+        QVERIFY(dialog.isVisible());
     }
-}
 
-void tst_FramelessDialog::keepCenteredOnParent()
-{
-    // A main window's dialog centres on the window that the main window sits in, also after it changes size;
-    // until then it keeps the place the application gave it.
-    VNMainWindow owner;
-    owner.container()->setGeometry(200, 150, 900, 640);
-    const QPoint centre = owner.container()->geometry().center();
-    auto *dialog = new VNDialog(&owner);
-    dialog->container()->move(0, 0);
-    dialog->show();
-    QVERIFY(dialog->container()->geometry().center() != centre);
-    dialog->keepCenteredOnParent();
-    QCOMPARE(dialog->container()->geometry().center(), centre);
-    dialog->container()->resize(400, 330);
-    QTRY_COMPARE(dialog->container()->geometry().center(), centre);
-}
+    void openAndFullScreen()
+    {
+        // open() shows the container window-modal, with no loop of its own and the result reset.
+        VNDialog dialog;
+        dialog.setGeometry(100, 100, 300, 200);
+        dialog.setResult(3);
+        dialog.open();
+        VNDialogFramelessContainer *container = dialog.container();
+        QVERIFY(QTest::qWaitForWindowExposed(container));
+        QCOMPARE(container->dialog(), &dialog);
+        QCOMPARE(container->windowModality(), Qt::WindowModal);
+        QCOMPARE(dialog.result(), 0);
+        // Full screen, and back to the geometry it had.
+        const QRect normal = container->geometry();
+        dialog.showFullScreen();
+        QTRY_VERIFY(dialog.isFullScreen() && container->geometry() != normal);
+        dialog.showNormal();
+        QVERIFY(!dialog.isFullScreen());
+        QTRY_COMPARE(container->geometry(), normal);
+    }
+
+    void frameOptions()
+    {
+        // Each value is set over its opposite, and what the container shows is read back into option bits.
+        for (int options : {0x00, 0x05, 0x02, 0x20, 0x50, 0x7f}) {
+            VNDialog dialog;
+            QCOMPARE(int(dialog.frameOptions()), 0x05);
+            dialog.setFrameOptions(VNDialog::FrameOptions(~options & 0x73));
+            dialog.setFrameOptions(VNDialog::FrameOptions(options));
+            QCOMPARE(int(dialog.frameOptions()), options);
+            VNDialogFramelessContainer *container = dialog.container();
+            QWidget *frame = dialog.frameWidget();
+            const bool shadow = frame->graphicsEffect() && container->layout()->contentsMargins().left() > 0;
+            const bool closable =
+                container->findChild<QToolButton *>("close_toolButton")->isVisibleTo(container);
+            QCOMPARE(frame->layout()->spacing() | (shadow ? 0x02 : 0) | (closable ? 0 : 0x10) |
+                         (frame->property("borderRadius").isValid() ? 0x20 : 0) |
+                         (frame->property("border").isValid() ? 0x40 : 0),
+                     options & 0x73);
+        }
+    }
+
+    void keepCenteredOnParent()
+    {
+        VNDialog plain(nullptr, Qt::Dialog);
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            "VNDialog::keepCenteredOnParent: a dialog with window flags has no container to centre");
+        plain.keepCenteredOnParent();
+        // A main window's dialog centres on the window that the main window sits in, also after it changes
+        // size; until then it keeps the place the application gave it.
+        VNMainWindow owner;
+        owner.container()->setGeometry(200, 150, 900, 640);
+        const QPoint centre = owner.container()->geometry().center();
+        auto *dialog = new VNDialog(&owner);
+        dialog->container()->move(0, 0);
+        dialog->show();
+        QVERIFY(dialog->container()->geometry().center() != centre);
+        dialog->keepCenteredOnParent();
+        QCOMPARE(dialog->container()->geometry().center(), centre);
+        dialog->container()->resize(400, 330);
+        QTRY_COMPARE(dialog->container()->geometry().center(), centre);
+    }
+};
 
 QTEST_MAIN(tst_FramelessDialog)
 #include "tst_framelessdialog.moc"

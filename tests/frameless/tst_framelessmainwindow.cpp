@@ -3,14 +3,9 @@
 #include "framelessdialog.h"
 #include "mainwindowframelesscontainer.h"
 
-#include <QApplication>
 #include <QLayout>
-#include <QPointer>
-#include <QProcess>
-#include <QScopeGuard>
-#include <QSignalSpy>
-#include <QTest>
 #include <QToolButton>
+#include <QtTest>
 
 class tst_FramelessMainWindow : public QObject
 {
@@ -18,64 +13,72 @@ class tst_FramelessMainWindow : public QObject
 
 private slots:
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
-    void lifetime_data();
-    void lifetime();
-};
 
-void tst_FramelessMainWindow::lifetime_data()
-{
-    QTest::addColumn<int>("asked");
-    QTest::addColumn<int>("closed");
-    QTest::addColumn<bool>("gone");
-    for (const char *row : {"main window deleted", "container deleted", "container's parent deleted"})
-        QTest::newRow(row) << 0 << 0 << true;
-    QTest::newRow("close button, allowing guard") << 1 << 1 << true;
-    QTest::newRow("window manager, vetoing guard") << 1 << 0 << false;
-}
-
-void tst_FramelessMainWindow::lifetime()
-{
-    const QByteArray row = QTest::currentDataTag();
-    QPointer<QWidget> owner = new QWidget;
-    auto *window = new VNMainWindow(row.startsWith("container's parent") ? owner.data() : nullptr);
-    QPointer<VNMainWindowFramelessContainer> container = window->container();
-    const auto tidy = qScopeGuard([&] { qDeleteAll(QWidgetList{container, owner}); });
-    // Closed, the container goes away with everything in it, as an application's main window does.
-    container->setAttribute(Qt::WA_DeleteOnClose);
-    int asked = 0;
-    window->setCloseGuard([&asked, allow = !row.contains("vetoing")] {
-        ++asked;
-        return allow;
-    });
-    int closed = 0; // counted only while the container is still open
-    connect(window, &VNMainWindow::closed, this,
-            [&] { closed += container->isVisible(); }); // clazy:exclude=lambda-in-connect
-    QSignalSpy windowGone(window, &QObject::destroyed);
-    owner->show();
-    window->show();
-    window->show();
-    QCOMPARE(window->parentWidget()->layout()->count(), 1);
-    new VNDialog(window); // goes with the window, or cleanup() finds it left over
-
-    if (row.startsWith("close button")) {
-        container->findChild<QToolButton *>("closeButton")->click();
-    } else if (row.startsWith("window manager")) {
-        container->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(container));
-        // Alt+F4 through the X server's input, where the window manager's key binding takes it.
-        QCOMPARE(QProcess::execute("xdotool", {"key", "alt+F4"}), 0);
-        QTRY_COMPARE(asked, 1);
-    } else {
-        delete (row.startsWith("main window")          ? window
-                : row.startsWith("container's parent") ? owner.data()
-                                                       : container.data());
+    void lifetime_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("guard"); // "allow", "veto" or none
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("closed");
+        QTest::addColumn<bool>("gone");
+        for (const char *victim : {"main window", "container", "container's parent"})
+            QTest::addRow("%s deleted", victim) << QString(victim) << "veto" << 0 << 0 << true;
+        QTest::newRow("close button, no guard") << "close button"
+                                                << "" << 0 << 1 << true;
+        QTest::newRow("close button, allowing guard") << "close button"
+                                                      << "allow" << 1 << 1 << true;
+        QTest::newRow("window manager, vetoing guard") << "alt+F4"
+                                                       << "veto" << 1 << 0 << false;
+        // A direct close() is not guarded and emits nothing.
+        QTest::newRow("close(), vetoing guard") << "close()"
+                                                << "veto" << 0 << 0 << true;
     }
-    QFETCH(bool, gone);
-    QTRY_COMPARE(windowGone.count(), int(gone));
-    QCOMPARE(container.isNull(), gone);
-    QTEST(asked, "asked");
-    QTEST(closed, "closed");
-}
+
+    void lifetime()
+    {
+        QFETCH(QString, end);
+        QFETCH(QString, guard);
+        QFETCH(bool, gone);
+        QPointer<QWidget> owner = new QWidget;
+        auto *window = new VNMainWindow(end == "container's parent" ? owner.data() : nullptr);
+        QPointer<VNMainWindowFramelessContainer> container = window->container();
+        const auto tidy = qScopeGuard([&] { qDeleteAll(QWidgetList{container, owner}); });
+        // Closed, the container goes away with everything in it, as an application's main window does.
+        container->setAttribute(Qt::WA_DeleteOnClose);
+        int asked = 0;
+        if (!guard.isEmpty())
+            window->setCloseGuard([&asked, allow = guard == "allow"] { return ++asked, allow; });
+        int closed = 0; // counted only while the container is still open
+        connect(window, &VNMainWindow::closed, this,
+                [&] { closed += container->isVisible(); }); // clazy:exclude=lambda-in-connect
+        const QPointer<VNMainWindow> alive = window;
+        owner->show();
+        window->show();
+        window->show();
+        QCOMPARE(window->parentWidget()->layout()->count(), 1);
+        new VNDialog(window); // goes with the window, or cleanup() finds it left over
+
+        if (end == "close button") {
+            container->findChild<QToolButton *>("closeButton")->click();
+        } else if (end == "close()") {
+            container->close();
+        } else if (end == "alt+F4") {
+            container->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(container));
+            // Through the X server's input, where the window manager's key binding takes it.
+            QCOMPARE(QProcess::execute("xdotool", {"key", "alt+F4"}), 0);
+            QTRY_COMPARE(asked, 1);
+        } else {
+            const QMap<QString, QWidget *> victims{
+                {"main window", window}, {"container", container}, {"container's parent", owner}};
+            delete victims.value(end);
+        }
+        QTRY_COMPARE(alive.isNull(), gone);
+        QCOMPARE(container.isNull(), gone);
+        QTEST(asked, "asked");
+        QTEST(closed, "closed");
+    }
+};
 
 QTEST_MAIN(tst_FramelessMainWindow)
 #include "tst_framelessmainwindow.moc"

@@ -2,6 +2,7 @@
 #include "messagebox.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QtTest>
 
 class TestVnDialog : public QObject
@@ -21,13 +22,19 @@ private slots:
         QTest::addColumn<QString>("piece");
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<QRect>("expected");
-        // Rows name the piece and the size it is dragged to; the dialog at (0, 0, 300 x 250) may be 200 x 150
-        // to 400 x 350, both limits excluded.
-        const QRect start(0, 0, 300, 250);
-        QTest::newRow("left 201") << "left_edge_widget" << QPoint(99, 0) << QRect(99, 0, 201, 250);
-        QTest::newRow("left 200") << "left_edge_widget" << QPoint(100, 0) << start;
-        QTest::newRow("bottom 349") << "bottom_edge_widget" << QPoint(0, 348) << QRect(0, 0, 300, 349);
-        QTest::newRow("bottom 350") << "bottom_edge_widget" << QPoint(0, 349) << start;
+        // The dialog at (100, 100, 300 x 250) may be 200 x 150 to 400 x 350, both limits excluded on the
+        // edges.
+        const QRect start(100, 100, 300, 250);
+        QTest::newRow("left 201") << "left_edge_widget" << QPoint(199, 0) << QRect(199, 100, 201, 250);
+        QTest::newRow("left 200") << "left_edge_widget" << QPoint(200, 0) << start;
+        QTest::newRow("bottom 349") << "bottom_edge_widget" << QPoint(0, 448) << QRect(100, 100, 300, 349);
+        QTest::newRow("bottom 350") << "bottom_edge_widget" << QPoint(0, 449) << start;
+        QTest::newRow("top") << "top_edge_widget" << QPoint(0, 80) << QRect(100, 80, 300, 270);
+        QTest::newRow("right") << "right_edge_widget" << QPoint(449, 0) << QRect(100, 100, 350, 250);
+        // Not refused beyond the limits: the size is clamped to them.
+        QTest::newRow("corner grip") << "corner_grip_widget" << QPoint(549, 499) << QRect(100, 100, 400, 350);
+        // A title widget set in place of the label drags the dialog.
+        QTest::newRow("title widget") << "own_title" << QPoint(150, 130) << QRect(150, 130, 300, 250);
     }
 
     void dragAndResize()
@@ -36,12 +43,22 @@ private slots:
         QFETCH(QPoint, to);
         QFETCH(QRect, expected);
         VnDialog dialog(nullptr, true);
+        dialog.setTitleColor(QColor(1, 2, 3));
+        const QPointer<QLabel> label(dialog.findChild<QLabel *>(QStringLiteral("title_label")));
+        auto *title = new QLabel(QStringLiteral("own"));
+        title->setObjectName(QStringLiteral("own_title"));
+        dialog.setTitleWidget(title);
+        dialog.setWindowTitle(QStringLiteral("changed"));
         dialog.setMinimumSize(200, 150);
         dialog.setMaximumSize(400, 350);
-        dialog.setGeometry(0, 0, 300, 250);
+        dialog.setGeometry(100, 100, 300, 250);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QWidget *strip = dialog.findChild<QWidget *>(piece);
+        // The title widget took the label's place and colour, and does not follow the window title.
+        QVERIFY(label.isNull() && title->text() == QLatin1String("own"));
+        QCOMPARE(title->geometry(), QRect(2, 2, 264, 32));
+        QCOMPARE(title->grab().toImage().pixelColor(250, 2), QColor(1, 2, 3));
+        auto *strip = dialog.findChild<QWidget *>(piece);
         sendMouse(strip, QEvent::MouseButtonPress, strip->mapToGlobal(QPoint(0, 0)));
         sendMouse(strip, QEvent::MouseMove, to);
         QTRY_COMPARE(dialog.geometry(), expected);

@@ -1,7 +1,9 @@
 #include "titlebardialog.h"
 
-#include <QApplication>
+#include <QPushButton>
 #include <QtTest>
+
+#include <memory>
 
 class TestVnDialog2 : public QObject
 {
@@ -13,53 +15,69 @@ private slots:
     void overlayCentresWidget_data()
     {
         QTest::addColumn<QSize>("widgetSize");
+        QTest::addColumn<bool>("dialogsChild");
         QTest::addColumn<QPoint>("expected");
         QTest::addColumn<QPoint>("expectedGrown");
         // On a dialog of 301 x 201 that then grows to 351 x 221; halves round away from zero.
-        QTest::newRow("smaller") << QSize(100, 50) << QPoint(101, 76) << QPoint(126, 86);
-        QTest::newRow("larger by one") << QSize(302, 202) << QPoint(-1, -1) << QPoint(25, 10);
+        QTest::newRow("smaller") << QSize(100, 50) << false << QPoint(101, 76) << QPoint(126, 86);
+        QTest::newRow("larger by one") << QSize(302, 202) << false << QPoint(-1, -1) << QPoint(25, 10);
+        // Re-parenting to the same parent keeps a widget's place in the stacking order, below the overlay.
+        QTest::newRow("already the dialog's child")
+            << QSize(100, 50) << true << QPoint(101, 76) << QPoint(126, 86);
     }
 
     void overlayCentresWidget()
     {
         QFETCH(QSize, widgetSize);
-        QFETCH(QPoint, expected);
-        QFETCH(QPoint, expectedGrown);
-        QWidget panel;
-        panel.resize(widgetSize);
+        QFETCH(bool, dialogsChild);
+        QWidget holder;
         VnDialog2 dialog;
+        QPushButton panel(dialogsChild ? static_cast<QWidget *>(&dialog) : &holder);
+        panel.resize(widgetSize);
+        QSignalSpy clicked(&panel, &QPushButton::clicked);
         dialog.resize(301, 201);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.showOverlay(&panel);
-        auto overlay = dialog.findChild<QWidget *>(QStringLiteral("overlay_widget"));
-        // Above the title row, the widget above the overlay.
-        QCOMPARE(dialog.children().mid(dialog.children().size() - 2), (QObjectList{overlay, &panel}));
-        QCOMPARE(panel.pos(), expected);
+        QTEST(panel.pos(), "expected");
+        // The widget lies above the overlay: a click at its centre reaches it.
+        const QPoint centre = panel.geometry().center();
+        QCOMPARE(dialog.childAt(centre), &panel);
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+        QCOMPARE(clicked.count(), 1);
         dialog.resize(351, 221);
-        QTRY_COMPARE(overlay->geometry(), dialog.rect());
-        QCOMPARE(panel.pos(), expectedGrown);
+        QTRY_COMPARE(dialog.findChild<QWidget *>(QStringLiteral("overlay_widget"))->geometry(),
+                     dialog.rect());
+        QTEST(panel.pos(), "expectedGrown");
         dialog.hideOverlay();
-        // A widget without a parent becomes a hidden window again.
-        QVERIFY(panel.isWindow() && panel.isHidden());
+        QCOMPARE(panel.parentWidget(), dialogsChild ? static_cast<QWidget *>(&dialog) : &holder);
+        QVERIFY(panel.isHidden());
     }
 
     void widgetGoesBack()
     {
-        auto holder = new QWidget;
-        QWidget *first = new QWidget(holder), *second = new QWidget(holder);
+        QWidget holder;
+        QWidget second(&holder);
+        auto first = std::make_unique<QWidget>(&holder);
         {
             VnDialog2 dialog;
             dialog.show();
-            dialog.showOverlay(first);
-            delete first; // by its owner, while shown
+            dialog.showOverlay(first.get());
+            first.reset(); // by its owner, while shown
             dialog.resize(dialog.size() + QSize(10, 10));
             dialog.hideOverlay();
-            dialog.showOverlay(second); // given back by the destructor
+            // Its former parent deleted while shown, the widget stays with the dialog rather than become a
+            // window.
+            auto formerParent = std::make_unique<QWidget>();
+            QWidget orphan(formerParent.get());
+            dialog.showOverlay(&orphan);
+            formerParent.reset();
+            dialog.hideOverlay();
+            QCOMPARE(orphan.parentWidget(), &dialog);
+            dialog.showOverlay(&second); // given back by the destructor
         }
-        QCOMPARE(second->parentWidget(), holder);
-        QVERIFY(second->isHidden());
-        delete holder;
+        QCOMPARE(second.parentWidget(), &holder);
+        QVERIFY(second.isHidden());
     }
 };
 

@@ -1,58 +1,53 @@
-// Linked with the program's own main.cpp: as soon as main() has constructed the application object, this arms
-// a timer that, once the event loop runs, reports what main() set up and then ends the loop the way the
-// environment variable ZEV_ORER_PROBE_END asks ("exit:<n>", "quit", "close" or "done:<n>").
+// Linked with the program's own main.cpp: once main()'s event loop runs, this prints what main() set up and
+// then ends the loop as ZEV_ORER_PROBE_END asks ("exit:<n>", "done:<n>" on a dialog window, or else by
+// closing the window). Line one: the high-DPI attribute, the sheet's length, the application's names, the
+// window shown. Line two, split by "|": the default locale, the translators (each one's language, or "empty")
+// and the probe's text.
 
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <QTranslator>
+#include <QtCore/private/qcoreapplication_p.h>
 
 #include <cstdio>
 
 namespace {
 
-QWidget *shownTopLevel()
+void reportAndEnd()
 {
+    QWidget *window = nullptr;
     const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *widget : windows) {
-        if (widget->isVisible())
-            return widget;
-    }
-    return nullptr;
-}
-
-void report(QWidget *window)
-{
-    std::printf("highdpi=%d\n", int(QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling)));
-    std::printf("stylesheet=%d\n", int(qApp->styleSheet().size()));
-    std::printf("organization=%s application=%s\n", qPrintable(QCoreApplication::organizationName()),
-                qPrintable(QCoreApplication::applicationName()));
-    std::printf("window=%s\n", window ? window->metaObject()->className() : "none");
+    for (QWidget *widget : windows)
+        window = widget->isVisible() ? widget : window;
+    QStringList translators;
+    const auto *app = static_cast<QCoreApplicationPrivate *>(QObjectPrivate::get(qApp));
+    for (const QTranslator *translator : app->translators)
+        translators << (translator->isEmpty() ? QStringLiteral("empty") : translator->language());
+    std::printf("highdpi=%d stylesheet=%d organization=%s application=%s window=%s\n%s|%s|%s\n",
+                int(QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling)),
+                int(qApp->styleSheet().size()), qPrintable(QCoreApplication::organizationName()),
+                qPrintable(QCoreApplication::applicationName()),
+                window ? window->metaObject()->className() : "none", qPrintable(QLocale().name()),
+                qPrintable(translators.join(QLatin1Char(','))),
+                QCoreApplication::translate("LanguageProbe", "Hello").toUtf8().constData());
     std::fflush(stdout);
-}
-
-void end(QWidget *window)
-{
     const QString how = qEnvironmentVariable("ZEV_ORER_PROBE_END");
-    const int value = how.section(QLatin1Char(':'), 1).toInt();
+    auto *dialog = qobject_cast<QDialog *>(window);
     if (how.startsWith(QLatin1String("exit:")))
-        QCoreApplication::exit(value);
-    else if (how == QLatin1String("quit"))
-        QCoreApplication::quit();
-    else if (how == QLatin1String("close") && window)
+        QCoreApplication::exit(how.midRef(5).toInt());
+    else if (how.startsWith(QLatin1String("done:")) && dialog)
+        dialog->done(how.midRef(5).toInt());
+    else if (window)
         window->close();
-    else if (how.startsWith(QLatin1String("done:")) && qobject_cast<QDialog *>(window))
-        static_cast<QDialog *>(window)->done(value);
-    else
-        QCoreApplication::exit(99);
 }
 
 void armProbe()
 {
-    QTimer::singleShot(0, qApp, [] {
-        QWidget *window = shownTopLevel();
-        report(window);
-        end(window);
-    });
+    auto *timer = new QTimer(qApp);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, qApp, &reportAndEnd);
+    timer->start(0);
 }
 
 } // namespace

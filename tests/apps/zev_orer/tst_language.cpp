@@ -1,226 +1,110 @@
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
-// Each case copies the language probe into a folder of its own, so that the "lang" directory beside it, the
-// settings and the log belong to that case alone, and runs it with a chosen system locale.
+// Each row runs the program's probe from a folder of its own, so that the "lang" folder beside it, the
+// settings and the log belong to that row alone, under a chosen system locale.
 class tst_Language : public QObject
 {
     Q_OBJECT
 
-public:
-    enum LangDir {
-        NoLangDir,
-        LangFile,
-        BothPacks,
-        ChinesePackOnly,
-        EnglishPackOnly,
-        BrokenPack,
-        ShippedPacks
-    };
-    Q_ENUM(LangDir)
-
 private Q_SLOTS:
-    void start_data();
-    void start();
+    void start_data()
+    {
+        // "stored": the value found at start (null: none); "packs": "<file>=<source>" copied into "lang"
+        // (none: no "lang" folder); "written": the value afterwards (null: the settings file stays byte for
+        // byte); "report": the probe's locale, translators and text; "log": the error logged (empty: no log
+        // at all).
+        QTest::addColumn<QString>("systemLocale");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("packs");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("log");
+        const QString zh = QStringLiteral("zh_CN.UTF-8");
+        const QString probePackEn = QStringLiteral("en_us.lpk=" PROBE_PACK_EN_US);
+        const QStringList probePacks{QStringLiteral("zh_cn.lpk=" PROBE_PACK_ZH_CN), probePackEn};
+        // clang-format off
+        QTest::newRow("first start, Chinese system")
+            << "zh_TW.UTF-8" << QString() << probePacks << "Chinese" << "zh_TW|zh_CN|你好" << "";
+        QTest::newRow("first start, other system")
+            << "de_DE.UTF-8" << QString() << probePacks << "English" << "en_DE|en_US|Hi" << "";
+            QTest::newRow("lower-case chinese") << "zh_HK.UTF-8" << "chinese" << probePacks << QString() << "en_HK|en_US|Hi"
+                                            << "";
+        // Written as QSettings writes a byte array: read up to its first zero byte.
+        QTest::newRow("binary value, Chinese up to a zero byte")
+            << "en_SG.UTF-8" << "@ByteArray(Chinese\\0\\xff)" << probePacks << QString() << "zh_SG|zh_CN|你好" << "";
+        QTest::newRow("no lang folder")
+            << zh << "Chinese" << QStringList() << QString() << "zh_CN||Hello" << "The directory \"lang\"  no exist!";
+        QTest::newRow("Chinese pack missing") << zh << "Chinese" << QStringList{probePackEn} << QString() << "zh_CN||Hello"
+                                              << "The lang file zh_cn.lpk no exist!";
+        // Random bytes as a pack.
+        QTest::newRow("broken pack") << zh << "Chinese" << QStringList{"zh_cn.lpk=" ZEV_ORER_PROBE}
+                                     << QString() << "zh_CN|empty|Hello" << "";
+        QTest::newRow("shipped Chinese pack")
+            << zh << "Chinese"
+            << QStringList{"zh_cn.lpk=" + QFileInfo(ZEV_ORER_PROBE).path() + "/lang/zh_cn.lpk"} << QString()
+            << "zh_CN|zh_CN|Hello" << "";
+        // clang-format on
+    }
+
+    void start()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, packs);
+        QFETCH(QString, written);
+        QFETCH(QString, log);
+        QTemporaryDir root;
+        const QString probe = root.filePath(QStringLiteral("bin/probe"));
+        QVERIFY(
+            QDir(root.path()).mkpath(packs.isEmpty() ? QStringLiteral("bin") : QStringLiteral("bin/lang")));
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("data")));
+        QVERIFY(QFile::copy(QStringLiteral(ZEV_ORER_PROBE), probe));
+        QVERIFY(QFile::setPermissions(probe, QFile::permissions(QStringLiteral(ZEV_ORER_PROBE))));
+        for (const QString &pack : packs)
+            QVERIFY(QFile::copy(pack.section('=', 1), root.filePath("bin/lang/" + pack.section('=', 0, 0))));
+
+        // Written by hand with blanks around "=", which QSettings never writes, so any write shows in the
+        // bytes.
+        const QString settingsPath = root.filePath(QStringLiteral("config/Ruderu/Rezodi\\ui_front.conf"));
+        const QByteArray settingsBefore = "[General]\nlanguage = " + stored.toUtf8() + "\n";
+        if (!stored.isNull()) {
+            QFile file(settingsPath);
+            QVERIFY(QDir().mkpath(QFileInfo(settingsPath).path()) && file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(settingsBefore), settingsBefore.size());
+        }
+
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+        QFETCH(QString, systemLocale);
+        env.insert(QStringLiteral("LANG"), systemLocale);
+        env.insert(QStringLiteral("LC_ALL"), systemLocale);
+        env.remove(QStringLiteral("LANGUAGE"));
+        env.insert(QStringLiteral("ZEV_ORER_PROBE_END"), QStringLiteral("exit:0"));
+        process.setProcessEnvironment(env);
+        process.start(probe, QStringList());
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QTEST(QString::fromUtf8(process.readAllStandardOutput()).section(QLatin1Char('\n'), 1, 1), "report");
+
+        QFile settings(settingsPath);
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        if (written.isNull())
+            QCOMPARE(settings.readAll(), settingsBefore);
+        else
+            QCOMPARE(QSettings(settingsPath, QSettings::IniFormat).value(QStringLiteral("language")),
+                     QVariant(written));
+
+        QFile logFile(root.filePath(QStringLiteral("data/ruderu/Rezodi/log/zevorer/ZEV-ORER.log")));
+        QCOMPARE(QFileInfo::exists(root.filePath(QStringLiteral("data/ruderu"))), !log.isEmpty());
+        if (!log.isEmpty()) {
+            QVERIFY(logFile.open(QIODevice::ReadOnly));
+            const QByteArray text = logFile.readAll();
+            QVERIFY2(text.count('\n') == 1 && text.endsWith("] [ZEV-ORER] [error] " + log.toUtf8() + "\r\n"),
+                     text.constData());
+        }
+    }
 };
-
-namespace {
-
-const char *const organisation = "Ruderu";
-const char *const application = "Rezodi\\ui_front";
-const QString missing = QStringLiteral("<missing>");
-const QString dirMissing = QStringLiteral("The directory \"lang\"  no exist!");
-
-bool copyFile(const QString &from, const QString &to)
-{
-    return QFile::copy(from, to) && QFile::setPermissions(to, QFile::permissions(from));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool prepareLangDir(const QString &binDir, tst_Language::LangDir setup)
-{
-    const QString lang = binDir + QStringLiteral("/lang");
-    const QString zh = lang + QStringLiteral("/zh_cn.lpk");
-    const QString en = lang + QStringLiteral("/en_us.lpk");
-    switch (setup) {
-    case tst_Language::NoLangDir:
-        return true;
-    case tst_Language::LangFile: {
-        QFile file(lang);
-        return file.open(QIODevice::WriteOnly) && file.write("not a directory") > 0;
-    }
-    case tst_Language::BrokenPack: {
-        QFile file(zh);
-        return QDir().mkpath(lang) && file.open(QIODevice::WriteOnly) &&
-               file.write("not a translation file") > 0;
-    }
-    case tst_Language::ShippedPacks: {
-        const QString shipped =
-            QFileInfo(QStringLiteral(ZEV_ORER_LANGUAGE_PROBE)).path() + QStringLiteral("/lang");
-        return QDir().mkpath(lang) && copyFile(shipped + QStringLiteral("/zh_cn.lpk"), zh) &&
-               copyFile(shipped + QStringLiteral("/en_us.lpk"), en);
-    }
-    case tst_Language::BothPacks:
-    case tst_Language::ChinesePackOnly:
-    case tst_Language::EnglishPackOnly:
-        return QDir().mkpath(lang) &&
-               (setup == tst_Language::EnglishPackOnly || copyFile(QStringLiteral(PROBE_PACK_ZH_CN), zh)) &&
-               (setup == tst_Language::ChinesePackOnly || copyFile(QStringLiteral(PROBE_PACK_EN_US), en));
-    }
-    return false;
-}
-
-QString settingsFile(const QString &configDir)
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configDir);
-    return QSettings(QLatin1String(organisation), QLatin1String(application)).fileName();
-}
-
-} // namespace
-
-void tst_Language::start_data()
-{
-    // "stored" is the value found at start; "written" the value expected afterwards, or missing when the
-    // settings must stay untouched byte for byte.
-    QTest::addColumn<QString>("systemLocale");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<LangDir>("langDir");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QStringList>("log");
-    QTest::addColumn<QString>("translators");
-    QTest::addColumn<QString>("text");
-
-    const QString zh = QStringLiteral("zh_CN.UTF-8");
-    const QString hk = QStringLiteral("zh_HK.UTF-8");
-    const QString de = QStringLiteral("de_DE.UTF-8");
-    const QString hello = QStringLiteral("Hello");
-    const QString chinese = QStringLiteral("你好");
-    const QStringList none;
-    const QStringList zhMissing{QStringLiteral("The lang file zh_cn.lpk no exist!")};
-    const QStringList enMissing{QStringLiteral("The lang file en_us.lpk no exist!")};
-
-    // clang-format off
-    QTest::newRow("first start, Chinese system")
-        << "zh_TW.UTF-8" << missing << BothPacks << "Chinese" << "zh_TW" << none << "zh_CN" << chinese;
-    QTest::newRow("first start, other system")
-        << de << missing << BothPacks << "English" << "en_DE" << none << "en_US" << "Hi";
-    QTest::newRow("empty value")
-        << zh << "" << BothPacks << "Chinese" << "zh_CN" << none << "zh_CN" << chinese;
-    QTest::newRow("lower-case chinese")
-        << hk << "chinese" << BothPacks << missing << "en_HK" << none << "en_US" << "Hi";
-    QTest::newRow("no lang directory")
-        << zh << "Chinese" << NoLangDir << missing << "zh_CN" << QStringList{dirMissing} << "" << hello;
-    QTest::newRow("lang is a file")
-        << zh << "Chinese" << LangFile << missing << "zh_CN" << QStringList{dirMissing} << "" << hello;
-    QTest::newRow("Chinese pack missing")
-        << zh << "Chinese" << EnglishPackOnly << missing << "zh_CN" << zhMissing << "" << hello;
-    QTest::newRow("broken pack")
-        << zh << "Chinese" << BrokenPack << missing << "zh_CN" << none << "empty" << hello;
-    // Written as QSettings writes a byte array: read up to its first zero byte.
-    QTest::newRow("binary value, Chinese up to a zero byte")
-        << "en_SG.UTF-8" << "@ByteArray(Chinese\\0\\xff)" << BothPacks << missing << "zh_SG" << none << "zh_CN"
-        << chinese;
-    QTest::newRow("shipped Chinese pack")
-        << zh << "Chinese" << ShippedPacks << missing << "zh_CN" << none << "zh_CN" << hello;
-    // clang-format on
-}
-
-void tst_Language::start()
-{
-    QFETCH(QString, systemLocale);
-    QFETCH(QString, stored);
-    QFETCH(LangDir, langDir);
-    QFETCH(QString, written);
-    QFETCH(QString, locale);
-    QFETCH(QStringList, log);
-    QFETCH(QString, translators);
-    QFETCH(QString, text);
-
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString binDir = root.filePath(QStringLiteral("bin"));
-    const QString configDir = root.filePath(QStringLiteral("config"));
-    const QString dataDir = root.filePath(QStringLiteral("data"));
-    const QString probe = binDir + QStringLiteral("/probe");
-    for (const QString &dir : {binDir, configDir, dataDir})
-        QVERIFY(QDir().mkpath(dir));
-    QVERIFY(copyFile(QStringLiteral(ZEV_ORER_LANGUAGE_PROBE), probe));
-    QVERIFY(prepareLangDir(binDir, langDir));
-
-    // Written by hand with blanks around "=", which QSettings never writes, so any write shows in the bytes.
-    const QString settingsPath = settingsFile(configDir);
-    QByteArray settingsBefore;
-    if (stored != missing) {
-        settingsBefore = "[General]\nlanguage = " + stored.toUtf8() + "\n";
-        QVERIFY(QDir().mkpath(QFileInfo(settingsPath).path()));
-        QFile file(settingsPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(settingsBefore), settingsBefore.size());
-    }
-
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataDir);
-    env.insert(QStringLiteral("LANG"), systemLocale);
-    env.insert(QStringLiteral("LC_ALL"), systemLocale);
-    env.remove(QStringLiteral("LANGUAGE"));
-    process.setProcessEnvironment(env);
-    process.start(probe, QStringList());
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 0);
-
-    QMap<QString, QString> report;
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0)
-            report.insert(line.left(equals), line.mid(equals + 1));
-    }
-    QCOMPARE(report.value(QStringLiteral("locale")), locale);
-    QCOMPARE(report.value(QStringLiteral("translators")), translators);
-    QCOMPARE(report.value(QStringLiteral("text")), text);
-
-    if (written == missing) {
-        QCOMPARE(readAll(settingsPath), settingsBefore);
-    } else {
-        QSettings settings(settingsPath, QSettings::IniFormat);
-        QCOMPARE(settings.value(QStringLiteral("language")), QVariant(written));
-    }
-
-    const QString logRoot = dataDir + QStringLiteral("/ruderu");
-    if (log.isEmpty()) {
-        // A run that logs nothing leaves no log behind.
-        QVERIFY(!QFileInfo::exists(logRoot));
-        return;
-    }
-    const QRegularExpression format(
-        QStringLiteral(R"(^\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}\] \[ZEV-ORER\] \[error\] (.*)$)"));
-    QStringList messages;
-    const QString logText =
-        QString::fromUtf8(readAll(logRoot + QStringLiteral("/Rezodi/log/zevorer/ZEV-ORER.log")));
-    const QStringList logLines = logText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (QString line : logLines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        const QRegularExpressionMatch match = format.match(line);
-        QVERIFY2(match.hasMatch(), qPrintable(line));
-        messages << match.captured(1);
-    }
-    QCOMPARE(messages, log);
-}
 
 QTEST_GUILESS_MAIN(tst_Language)
 #include "tst_language.moc"
