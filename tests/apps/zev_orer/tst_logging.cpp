@@ -31,7 +31,9 @@ private slots:
 
     void linesFilesAndNames()
     {
-        // Naming the file creates nothing; the first message, at the lowest level, creates folders and file.
+        // A fresh account has no data folder yet. Naming the file creates nothing; the first message, at the
+        // lowest level, creates the folders and the file there.
+        QVERIFY(QDir(dataRoot()).removeRecursively());
         const QString path = logDir() + QStringLiteral("/ZEV-ORER.log");
         QCOMPARE(logFilePath(), path);
         QVERIFY(!QFileInfo::exists(dataRoot() + QStringLiteral("/ruderu")));
@@ -62,6 +64,7 @@ private slots:
         QVERIFY(QDir(dataRoot()).mkpath(QStringLiteral("ruderu/log/zevorer/ZEV-ORER.log")));
         QFile blocker(dataRoot() + QStringLiteral("/ruderu/Rezodi"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QCOMPARE(logFilePath(), dataRoot() + QStringLiteral("/ruderu/log/zevorer/ZEV-ORER.log"));
         try {
             getLogger();
             QFAIL("getLogger() did not throw");
