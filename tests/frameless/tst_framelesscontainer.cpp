@@ -1,30 +1,75 @@
 #include "dialogframelesscontainer.h"
 #include "mainwindowframelesscontainer.h"
 #include "nativewindowmessages.h"
+#include "windowdragger.h"
 
-#include "framelesstestsupport.h"
+#include "testsupport.h"
 
 #include <QDesktopWidget>
 #include <QDialog>
+#include <QGraphicsDropShadowEffect>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
+#include <QRegularExpression>
 #include <QScreen>
-#include <QTest>
+#include <QToolButton>
 #include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace NativeWindowMessages;
+
+namespace {
+
+/// Makes the application active or inactive as the platform would, and delivers the change at once.
+void setApplicationState(Qt::ApplicationState state)
+{
+    QWindowSystemInterface::handleApplicationStateChanged(state, true);
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
+
+void showAt(QWidget *container, const QRect &geometry)
+{
+    container->setGeometry(geometry);
+    container->show();
+    QVERIFY(QTest::qWaitForWindowExposed(container));
+    setApplicationState(Qt::ApplicationActive);
+}
+
+/// The container's title-bar button whose object name starts with @p role ("maximize", "close", ...).
+QToolButton *button(const QWidget *container, const char *role)
+{
+    return container->findChildren<QToolButton *>(QRegularExpression(QLatin1Char('^') + QLatin1String(role)))
+        .value(0);
+}
+
+/// The container's appearance in one line: the look of frame and title bar (both when they differ), the
+/// margin, the palette role of the shadow's colour, and which of restore and maximise is shown.
+QString appearance(const QWidget *container)
+{
+    const QWidget *frame = container->layout()->itemAt(0)->widget();
+    QString look = frame->property("windowState").toString();
+    const QString titleBarLook = container->findChild<WindowDragger *>()->property("windowState").toString();
+    if (titleBarLook != look)
+        look += '/' + titleBarLook;
+    auto *effect = qobject_cast<QGraphicsDropShadowEffect *>(frame->graphicsEffect());
+    const QColor colour = effect ? effect->color() : QColor();
+    const char *shadow = !effect                                                     ? "no"
+                         : colour == container->palette().color(QPalette::Highlight) ? "Highlight"
+                         : colour == container->palette().color(QPalette::Shadow)    ? "Shadow"
+                                                                                     : "other";
+    return QString("%1, margin %2, %3 shadow%4%5")
+        .arg(look)
+        .arg(container->layout()->contentsMargins().left())
+        .arg(QLatin1String(shadow), button(container, "restore")->isHidden() ? "" : ", restore",
+             button(container, "maximize")->isHidden() ? "" : ", maximise");
+}
+
+} // namespace
 
 class tst_FramelessContainer : public QObject
 {
     Q_OBJECT
-
-    static void showAt(QWidget *container, const QRect &geometry)
-    {
-        container->setGeometry(geometry);
-        container->show();
-        QVERIFY(QTest::qWaitForWindowExposed(container));
-        setApplicationState(Qt::ApplicationActive);
-    }
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -88,13 +133,13 @@ private Q_SLOTS:
     {
         QFETCH(bool, dialog);
         QFETCH(QRect, geometry);
-        const QString inactive = QStringLiteral("Deactived-Normal, margin 15, Shadow shadow, maximise");
+        const QString inactive("Deactived-Normal, margin 15, Shadow shadow, maximise");
         VNDialogFramelessContainer dialogContainer(1);
         dialogContainer.setShadowEnabled(true); // so that both containers show the same normal look
         VNMainWindowFramelessContainer mainContainer;
         QWidget *c = dialog ? static_cast<QWidget *>(&dialogContainer) : &mainContainer;
         showAt(c, geometry);
-        QCOMPARE(appearance(c), QStringLiteral("Actived-Normal, margin 15, Highlight shadow, maximise"));
+        QCOMPARE(appearance(c), QString("Actived-Normal, margin 15, Highlight shadow, maximise"));
         setApplicationState(Qt::ApplicationInactive);
         QCOMPARE(appearance(c), inactive);
         setApplicationState(Qt::ApplicationActive);
@@ -109,7 +154,7 @@ private Q_SLOTS:
         QVERIFY(!c->testAttribute(Qt::WA_SetCursor));
         // The maximised window keeps its look; restoring while inactive ends with the inactive look.
         setApplicationState(Qt::ApplicationInactive);
-        QCOMPARE(appearance(c), QStringLiteral("Actived-Maximum, margin 0, no shadow, restore"));
+        QCOMPARE(appearance(c), QString("Actived-Maximum, margin 0, no shadow, restore"));
         button(c, "restore")->click();
         QTRY_COMPARE(c->geometry(), geometry);
         QCOMPARE(appearance(c), inactive);
@@ -126,10 +171,8 @@ private Q_SLOTS:
         VNMainWindowFramelessContainer container;
         container.setMainWindow(new QMainWindow);
         container.setWindowIcon(filled(Qt::red), filled(Qt::blue));
-        container.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&container));
+        showAt(&container, QRect(100, 100, 400, 300));
         const auto shown = [&container] { return container.iconLabel()->grab().toImage().pixelColor(8, 8); };
-        setApplicationState(Qt::ApplicationActive);
         QCOMPARE(shown(), QColor(Qt::red));
         setApplicationState(Qt::ApplicationInactive);
         QCOMPARE(shown(), QColor(Qt::blue));
@@ -154,23 +197,18 @@ private Q_SLOTS:
         QCOMPARE(actionFor(0x0112, 0xF060), Action::RequestClose); // WM_SYSCOMMAND, SC_CLOSE
         // SC_CLOSE with the low bits the system may add is not SC_CLOSE exactly.
         QCOMPARE(actionFor(0x0112, 0xF062), Action::PassOn);
-        // The maximised placement as "width x height at x,y", then the framed one with its track size.
-        const auto placements = [](const QRect &available, int screenX, int borderWidth,
-                                   int paddedBorderWidth) {
-            const auto text = [](const MaxPlacement &p) {
-                return QString::asprintf("%dx%d at %d,%d%s", p.maxWidth, p.maxHeight, p.maxX, p.maxY,
-                                         p.trackSize ? " track" : "");
-            };
-            const MaxPlacement plain =
-                maxPlacement({available.x(), available.y(), available.width(), available.height()}, screenX);
-            return text(plain) + "; " +
-                   text(withFrameBorder(plain, frameBorder(borderWidth, paddedBorderWidth)));
+        // The maximised placement, then the framed one with its track size.
+        const auto text = [](const MaxPlacement &p) {
+            return QString::asprintf("%dx%d at %d,%d%s", p.maxWidth, p.maxHeight, p.maxX, p.maxY,
+                                     p.trackSize ? " track" : "");
         };
-        QCOMPARE(placements(QRect(62, 0, 1858, 1080), 0, 1, 4),
-                 QStringLiteral("1858x1080 at 62,0; 1872x1094 at 55,-7 track"));
+        const MaxPlacement left = maxPlacement({62, 0, 1858, 1080}, 0);
+        QCOMPARE(text(left) + "; " + text(withFrameBorder(left, frameBorder(1, 4))),
+                 QString("1858x1080 at 62,0; 1872x1094 at 55,-7 track"));
         // Only the horizontal position is made relative to the screen.
-        QCOMPARE(placements(QRect(1920, 40, 2560, 1400), 1920, 0, 0),
-                 QStringLiteral("2560x1400 at 0,40; 2564x1404 at -2,38 track"));
+        const MaxPlacement right = maxPlacement({1920, 40, 2560, 1400}, 1920);
+        QCOMPARE(text(right) + "; " + text(withFrameBorder(right, frameBorder(0, 0))),
+                 QString("2560x1400 at 0,40; 2564x1404 at -2,38 track"));
     }
 };
 

@@ -1,9 +1,9 @@
 #include "framelessshadoweffect_p.h"
 
-#include <QApplication>
+#include "testsupport.h"
+
 #include <QBoxLayout>
 #include <QStyle>
-#include <QTest>
 
 namespace {
 
@@ -30,10 +30,11 @@ struct Scene
         frame->setObjectName("frame");
         const QString rule(
             "#frame { background: rgb(45,48,55); border-radius: %1px; border: 1px solid gray; }");
-        host.setStyleSheet((radius < 0 ? QString() : rule.arg(radius)) +
-                           "QWidget[wide=\"true\"] #frame { border-radius: 12px; }"
-                           "#frame[clear=\"true\"] { background: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 0,"
-                           " stop: 0.2 black, stop: 0.5 transparent, stop: 0.8 black); }");
+        host.setStyleSheet(
+            (radius < 0 ? QString() : rule.arg(radius)) +
+            "QWidget[changed=\"true\"] #frame { border-radius: 12px; }"
+            "#frame[changed=\"true\"] { background: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 0,"
+            " stop: 0.2 black, stop: 0.5 transparent, stop: 0.8 black); }");
     }
 
     QImage rendered(int dpr)
@@ -49,33 +50,6 @@ struct Scene
     QWidget *frame = new QWidget;
     QWidget *grip = new QWidget;
 };
-
-void configure(QGraphicsDropShadowEffect *effect, const QColor &colour)
-{
-    effect->setBlurRadius(9.0);
-    effect->setOffset(0, 0);
-    effect->setColor(colour);
-}
-
-// Sets the property @p name on @p holder, then re-polishes the frame as the containers do.
-void setAndRepolish(QObject *holder, const char *name, QWidget *frame)
-{
-    holder->setProperty(name, true);
-    frame->style()->unpolish(frame);
-    frame->style()->polish(frame);
-}
-
-// Where two renderings first differ by more than 2 in a channel; empty when they do not.
-QString firstDifference(const QImage &expected, const QImage &actual)
-{
-    const uchar *e = expected.constBits();
-    const uchar *a = actual.constBits();
-    for (qsizetype i = 0; i < expected.sizeInBytes(); ++i) {
-        if (std::abs(e[i] - a[i]) > 2)
-            return QString("(%1, %2)").arg(i / 4 % expected.width()).arg(i / 4 / expected.width());
-    }
-    return QString();
-}
 
 } // namespace
 
@@ -108,8 +82,8 @@ void tst_FramelessShadowEffect::samePixelsAsStock_data()
     QTest::newRow("resized to an odd width") << QSize(240, 160) << 6 << highlight << 1 << "resize odd";
     // The window's property changes the frame's radius behind its back; the frame's own one lets the shadow
     // show through its middle, away from the corners.
-    QTest::newRow("re-polished to another radius") << QSize(241, 161) << 6 << shadow << 2 << "radius";
-    QTest::newRow("re-polished see-through") << QSize(240, 160) << 6 << shadow << 1 << "see-through";
+    QTest::newRow("re-polished to another radius") << QSize(241, 161) << 6 << shadow << 2 << "host property";
+    QTest::newRow("re-polished see-through") << QSize(240, 160) << 6 << shadow << 1 << "frame property";
     QTest::newRow("recoloured") << QSize(240, 160) << 6 << shadow << 1 << "colour";
     QTest::newRow("corner grip filled") << QSize(240, 160) << 6 << highlight << 1 << "corner";
 }
@@ -123,24 +97,27 @@ void tst_FramelessShadowEffect::samePixelsAsStock()
     QFETCH(QString, change);
     Scene scene(size, radius);
     auto *effect = new FramelessShadowEffect(scene.frame);
-    configure(effect, change == "colour" ? QColor(Qt::red) : colour);
+    auto *stock = new QGraphicsDropShadowEffect(&scene.host);
+    for (QGraphicsDropShadowEffect *shadow : {static_cast<QGraphicsDropShadowEffect *>(effect), stock}) {
+        shadow->setBlurRadius(9.0);
+        shadow->setOffset(0, 0);
+        shadow->setColor(change == "colour" && shadow == effect ? QColor(Qt::red) : colour);
+    }
     scene.frame->setGraphicsEffect(effect);
     // The first rendering fills the caches that the change must invalidate.
     scene.rendered(dpr);
-    if (change.startsWith("resize"))
+    if (change.startsWith("resize")) {
         scene.host.resize(scene.host.size() + (change.endsWith("odd") ? QSize(37, 22) : QSize(300, 200)));
-    else if (change == "radius")
-        setAndRepolish(&scene.host, "wide", scene.frame);
-    else if (change == "see-through")
-        setAndRepolish(scene.frame, "clear", scene.frame);
-    else if (change == "colour")
+    } else if (change.endsWith("property")) {
+        (change.startsWith("host") ? &scene.host : scene.frame)->setProperty("changed", true);
+        scene.frame->style()->unpolish(scene.frame);
+        scene.frame->style()->polish(scene.frame);
+    } else if (change == "colour") {
         effect->setColor(colour);
-    else if (change == "corner")
+    } else if (change == "corner") {
         scene.grip->setAutoFillBackground(true);
+    }
     const QImage actual = scene.rendered(dpr);
-
-    auto *stock = new QGraphicsDropShadowEffect;
-    configure(stock, colour);
     scene.frame->setGraphicsEffect(stock);
     QCOMPARE(firstDifference(scene.rendered(dpr), actual), QString());
 }

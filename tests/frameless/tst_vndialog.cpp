@@ -1,5 +1,6 @@
-#include "framelesstestsupport.h"
 #include "messagebox.h"
+
+#include "testsupport.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "windowdragger.h"
 
-#include "framelesstestsupport.h"
+#include "testsupport.h"
 
 #include <QSignalSpy>
 #include <QTest>
