@@ -51,8 +51,9 @@ struct EventCounter : QObject
     int spontaneousCloses = 0;
 };
 
-/// Shows a new window of @p kind on @p owner once @p prepare has had it. Returns it with the window that the
-/// window manager sees, the container of a frameless one (which gets a size that fits the screen at scale 2).
+/// Shows a new window of @p kind on @p owner once @p prepare has had it ("VNDialog kept" keeps centred on its
+/// parent). Returns it with the window that the window manager sees, the container of a frameless one, which
+/// gets a size that fits the screen at scale 2.
 std::pair<std::unique_ptr<QWidget>, QWidget *> open(const QString &kind, QWidget *owner,
                                                     const std::function<void(QWidget *)> &prepare)
 {
@@ -67,7 +68,7 @@ std::pair<std::unique_ptr<QWidget>, QWidget *> open(const QString &kind, QWidget
         auto *dialog = new VNDialog(owner);
         dialog->resize(300, 200);
         prepare(dialog);
-        if (kind.endsWith("kept centred"))
+        if (kind.endsWith("kept"))
             dialog->keepCenteredOnParent();
         dialog->show();
         return {std::unique_ptr<QWidget>(dialog), dialog->container()};
@@ -103,8 +104,7 @@ private Q_SLOTS:
         QTest::newRow("VnMessageBox on VnDialog, moved") << "VnMessageBox" << true << "VnDialog";
         QTest::newRow("VNDialog on VnDialog") << "VNDialog" << false << "VnDialog";
         QTest::newRow("VNDialog on VnDialog, moved") << "VNDialog" << true << "VnDialog";
-        QTest::newRow("VNDialog kept centred on VNMainWindow")
-            << "VNDialog kept centred" << false << "VNMainWindow";
+        QTest::newRow("VNDialog kept centred on VNMainWindow") << "VNDialog kept" << false << "VNMainWindow";
         QTest::newRow("VNMainWindow on the screen") << "VNMainWindow" << false << "";
         QTest::newRow("VNMainWindow on the screen, moved") << "VNMainWindow" << true << "";
     }

@@ -2,7 +2,6 @@
 
 #include "testsupport.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QtTest>
 
@@ -77,21 +76,19 @@ private slots:
 
     void themeReplacesConstructorValues()
     {
-        QFile sheet(QStringLiteral(":/stylesheet/zevorer.qss"));
-        QVERIFY(sheet.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        qApp->setStyleSheet("file:///:/stylesheet/zevorer.qss");
         VnDialog plain;
         VnDialog2 overlaid;
-        VnMessageBox box(VnMessageBox::Quit, QStringLiteral("Text"), QString());
+        VnMessageBox box(VnMessageBox::Quit, "Text", QString());
         for (VnDialog *dialog : {&plain, static_cast<VnDialog *>(&overlaid), static_cast<VnDialog *>(&box)}) {
             // What a subclass's constructor might set; polishing replaces it.
             dialog->setBorderWidth(5);
             dialog->setTitleColor(Qt::green);
-            dialog->setCloseBtnPixmap(QStringLiteral(":/nothing.png"));
+            dialog->setCloseBtnPixmap(":/nothing.png");
             dialog->ensurePolished();
             QCOMPARE(dialog->borderColor(), QColor(20, 23, 27));
             QCOMPARE(dialog->titleColor(), QColor(64, 68, 80));
-            QCOMPARE(dialog->closeBtnPixmap(), QStringLiteral(":/icon/btn_close_15x15_s1.png"));
+            QCOMPARE(dialog->closeBtnPixmap(), QString(":/icon/btn_close_15x15_s1.png"));
             QCOMPARE(dialog->contentsMargins(), QMargins(2, 36, 2, 2));
         }
     }

@@ -29,20 +29,18 @@ private slots:
     {
         QFETCH(QString, end);
         QFETCH(bool, unopenableLog);
-        QString program = QStringLiteral(ZEV_ORER_PROBE);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("ZEV_ORER_PROBE_END"), end);
+        QString program = ZEV_ORER_PROBE;
+        QStringList env = QProcess::systemEnvironment() << "ZEV_ORER_PROBE_END=" + end;
         QTemporaryDir root;
         if (unopenableLog) {
-            program = root.filePath(QStringLiteral("zev_orer_probe"));
-            QVERIFY(QFile::copy(QStringLiteral(ZEV_ORER_PROBE), program));
-            QVERIFY(QFile::setPermissions(program, QFile::permissions(QStringLiteral(ZEV_ORER_PROBE))));
-            QVERIFY(
-                QDir().mkpath(root.filePath(QStringLiteral("data/ruderu/Rezodi/log/zevorer/ZEV-ORER.log"))));
-            env.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+            program = root.filePath("zev_orer_probe");
+            QVERIFY(QFile::copy(ZEV_ORER_PROBE, program) &&
+                    QFile::setPermissions(program, QFile::permissions(ZEV_ORER_PROBE)));
+            QVERIFY(QDir().mkpath(root.filePath("data/ruderu/Rezodi/log/zevorer/ZEV-ORER.log")));
+            env << "XDG_DATA_HOME=" + root.filePath("data");
         }
         QProcess process;
-        process.setProcessEnvironment(env);
+        process.setEnvironment(env);
         process.start(program, QStringList());
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);

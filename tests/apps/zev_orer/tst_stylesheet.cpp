@@ -16,7 +16,7 @@ private slots:
 
     void themeColours()
     {
-        applyStyleSheetResource(*qApp, QStringLiteral(":/stylesheet/zevorer.qss"));
+        applyStyleSheetResource(*qApp, QString(":/stylesheet/zevorer.qss"));
         QPushButton button;
         button.resize(120, 40);
         button.show();
@@ -31,13 +31,13 @@ private slots:
 
     void missingResourceKeepsDefaultLook()
     {
-        applyStyleSheetResource(*qApp, QStringLiteral(":/stylesheet/zevorer.qss"));
+        applyStyleSheetResource(*qApp, QString(":/stylesheet/zevorer.qss"));
         // No message of any kind: an unreadable sheet simply empties the application's sheet.
         static int messages;
         messages = 0;
         const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext &, const QString &) { ++messages; });
-        applyStyleSheetResource(*qApp, QStringLiteral(":/stylesheet/absent.qss"));
+        applyStyleSheetResource(*qApp, QString(":/stylesheet/absent.qss"));
         qInstallMessageHandler(previous);
         QCOMPARE(messages, 0);
         QCOMPARE(qApp->styleSheet(), QString());
@@ -46,11 +46,10 @@ private slots:
     void endsAtZeroByte()
     {
         QTemporaryFile file;
-        QVERIFY(file.open());
-        file.write(QByteArray("QLabel { color: #010203; }\0QLabel { color: red; }", 49));
+        QVERIFY(file.open() && file.write("QLabel { color: #010203; }\0QLabel { color: red; }", 49) == 49);
         file.close();
         applyStyleSheetResource(*qApp, file.fileName());
-        QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: #010203; }"));
+        QCOMPARE(qApp->styleSheet(), QString("QLabel { color: #010203; }"));
     }
 };
 
