@@ -41,9 +41,9 @@ private slots:
         const QPointer<QWidget> dialogAlive = dialog, containerAlive = container;
         if (inExec) {
             owner->show();
-            later(qApp, [doomed] { delete doomed; });
+            QTimer::singleShot(0, qApp, [doomed] { delete doomed; });
             // Ends the run unless the deletion took the dialog with it.
-            later(dialog, [dialog] { dialog->done(5); });
+            QTimer::singleShot(0, dialog, [dialog] { dialog->done(5); });
             QCOMPARE(dialog->exec(), doomed ? 0 : 5);
         } else {
             delete doomed;
@@ -85,7 +85,7 @@ private slots:
             else
                 dialog.done(result);
         };
-        later(qApp, [&] {
+        QTimer::singleShot(0, qApp, [&] {
             const auto endRunOnFailure = qScopeGuard([container] {
                 if (QTest::currentTestFailed())
                     container->hide();
@@ -98,7 +98,7 @@ private slots:
             end();
             // A refused request leaves the dialog open and the run going on.
             QVERIFY(container->isVisible() == !asked.isEmpty() && finished.isEmpty());
-            later(&dialog, end);
+            QTimer::singleShot(0, &dialog, end);
         });
         QCOMPARE(dialog.exec(), result);
         QVERIFY(!container->isVisible() && !container->testAttribute(Qt::WA_ShowModal));
