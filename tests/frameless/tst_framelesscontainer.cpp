@@ -39,8 +39,7 @@ void showAt(QWidget *container, const QRect &geometry)
 /// The container's title-bar button whose object name starts with @p role ("maximize", "close", ...).
 QToolButton *button(const QWidget *container, const char *role)
 {
-    return container->findChildren<QToolButton *>(QRegularExpression(QLatin1Char('^') + QLatin1String(role)))
-        .value(0);
+    return container->findChildren<QToolButton *>(QRegularExpression(QString('^') + role)).value(0);
 }
 
 /// The container's appearance in one line: the look of frame and title bar (both when they differ), the
@@ -61,7 +60,7 @@ QString appearance(const QWidget *container)
     return QString("%1, margin %2, %3 shadow%4%5")
         .arg(look)
         .arg(container->layout()->contentsMargins().left())
-        .arg(QLatin1String(shadow), button(container, "restore")->isHidden() ? "" : ", restore",
+        .arg(shadow, button(container, "restore")->isHidden() ? "" : ", restore",
              button(container, "maximize")->isHidden() ? "" : ", maximise");
 }
 
@@ -80,21 +79,19 @@ private Q_SLOTS:
         // Its edge bands are 15 pixels wide and include both ends; x = 500 is one beyond its right side.
         const QRect unchanged(100, 100, 400, 560);
         const int h = QApplication::desktop()->height();
-        const int ver = Qt::SizeVerCursor, hor = Qt::SizeHorCursor, arrow = Qt::ArrowCursor;
+        const int ver = Qt::SizeVerCursor, hor = Qt::SizeHorCursor, diagonal = Qt::SizeFDiagCursor;
+        const int arrow = Qt::ArrowCursor;
         QTest::addColumn<QPoint>("press");
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QPoint>("target");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("top, 15 px inside")
-            << QPoint(200, 115) << ver << QPoint(200, 50) << QRect(100, 50, 400, 610);
-        QTest::newRow("16 px inside the top") << QPoint(200, 116) << arrow << QPoint(200, 50) << unchanged;
+        QTest::newRow("top, 15 in") << QPoint(200, 115) << ver << QPoint(200, 50) << QRect(100, 50, 400, 610);
+        QTest::newRow("top, 16 in") << QPoint(200, 116) << arrow << QPoint(200, 50) << unchanged;
         QTest::newRow("top at 1") << QPoint(200, 100) << ver << QPoint(200, 1) << QRect(100, 1, 400, 659);
         QTest::newRow("top at 0") << QPoint(200, 100) << ver << QPoint(200, 0) << unchanged;
         QTest::newRow("top at H-50") << QPoint(200, 100) << ver << QPoint(200, h - 50) << unchanged;
-        QTest::newRow("top-left at x 0")
-            << QPoint(100, 100) << int(Qt::SizeFDiagCursor) << QPoint(0, 200) << unchanged;
-        QTest::newRow("right, one beyond")
-            << QPoint(500, 300) << hor << QPoint(600, 320) << QRect(100, 100, 500, 560);
+        QTest::newRow("top-left at x 0") << QPoint(100, 100) << diagonal << QPoint(0, 200) << unchanged;
+        QTest::newRow("right") << QPoint(500, 300) << hor << QPoint(600, 320) << QRect(100, 100, 500, 560);
         QTest::newRow("bottom onto the top side") << QPoint(300, 660) << ver << QPoint(300, 100) << unchanged;
     }
 

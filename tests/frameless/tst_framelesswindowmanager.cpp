@@ -89,7 +89,7 @@ class tst_FramelessWindowManager : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        if (QGuiApplication::platformName() != "xcb")
             QSKIP("needs an X11 server with a window manager");
     }
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }

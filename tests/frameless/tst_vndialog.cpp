@@ -44,18 +44,18 @@ private slots:
         QFETCH(QRect, expected);
         VnDialog dialog(nullptr, true);
         dialog.setTitleColor(QColor(1, 2, 3));
-        const QPointer<QLabel> label(dialog.findChild<QLabel *>(QStringLiteral("title_label")));
-        auto *title = new QLabel(QStringLiteral("own"));
-        title->setObjectName(QStringLiteral("own_title"));
+        const QPointer<QLabel> label(dialog.findChild<QLabel *>("title_label"));
+        auto *title = new QLabel("own");
+        title->setObjectName("own_title");
         dialog.setTitleWidget(title);
-        dialog.setWindowTitle(QStringLiteral("changed"));
+        dialog.setWindowTitle("changed");
         dialog.setMinimumSize(200, 150);
         dialog.setMaximumSize(400, 350);
         dialog.setGeometry(100, 100, 300, 250);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         // The title widget took the label's place and colour, and does not follow the window title.
-        QVERIFY(label.isNull() && title->text() == QLatin1String("own"));
+        QVERIFY(label.isNull() && title->text() == "own");
         QCOMPARE(title->geometry(), QRect(2, 2, 264, 32));
         QCOMPARE(title->grab().toImage().pixelColor(250, 2), QColor(1, 2, 3));
         auto *strip = dialog.findChild<QWidget *>(piece);

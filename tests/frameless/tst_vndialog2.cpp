@@ -46,8 +46,7 @@ private slots:
         QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
         QCOMPARE(clicked.count(), 1);
         dialog.resize(351, 221);
-        QTRY_COMPARE(dialog.findChild<QWidget *>(QStringLiteral("overlay_widget"))->geometry(),
-                     dialog.rect());
+        QTRY_COMPARE(dialog.findChild<QWidget *>("overlay_widget")->geometry(), dialog.rect());
         QTEST(panel.pos(), "expectedGrown");
         dialog.hideOverlay();
         QCOMPARE(panel.parentWidget(), dialogsChild ? static_cast<QWidget *>(&dialog) : &holder);

@@ -38,8 +38,8 @@ private Q_SLOTS:
     void pages()
     {
         VNStackedWidget stack;
-        auto *added = new QPushButton(QStringLiteral("an added page, wider than the inserted one"));
-        auto *inserted = new QPushButton(QStringLiteral("inserted"));
+        auto *added = new QPushButton("an added page, wider than the inserted one");
+        auto *inserted = new QPushButton("inserted");
         stack.addWidget(added);
         QCOMPARE(stack.insertWidget(0, inserted), 0);
         // Without autoAdjustSize a page inserted keeps its size policy and counts, one added does not.

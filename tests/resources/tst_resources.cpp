@@ -28,10 +28,10 @@ private slots:
         // Read as a zero-terminated string, so a zero byte would cut the sheet.
         QVERIFY(!bytes.contains('\0'));
         QVERIFY(bytes.count('\n') == bytes.count("\r\n") && bytes.count('\r') == bytes.count("\r\n"));
-        static const QRegularExpression comment(QStringLiteral("/\\*.*?\\*/"),
+        static const QRegularExpression comment("/\\*.*?\\*/",
                                                 QRegularExpression::DotMatchesEverythingOption);
         const QString sheet = QString::fromUtf8(bytes).remove(comment);
-        static const QRegularExpression reference(QStringLiteral(":/icon/[^\")\\s]+"));
+        static const QRegularExpression reference(":/icon/[^\")\\s]+");
         QSet<QString> named;
         for (auto it = reference.globalMatch(sheet); it.hasNext();) {
             const QString image = it.next().captured();
@@ -48,10 +48,10 @@ private slots:
 #else
         QTemporaryDir generated;
         QProcess generator;
-        generator.start(QStringLiteral(ZEV_ORER_DRAWICONS), {generated.path()});
+        generator.start(ZEV_ORER_DRAWICONS, {generated.path()});
         QVERIFY(generator.waitForFinished(30000));
         QCOMPARE(generator.exitCode(), 0);
-        const QStringList names = QDir(QStringLiteral(":/icon")).entryList(QDir::Files, QDir::Name);
+        const QStringList names = QDir(":/icon").entryList(QDir::Files, QDir::Name);
         QCOMPARE(QDir(generated.path()).entryList(QDir::Files, QDir::Name), names);
         for (const QString &name : names) {
             const QImage made = QImage(generated.filePath(name)).convertToFormat(QImage::Format_ARGB32);

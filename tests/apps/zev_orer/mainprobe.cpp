@@ -44,10 +44,7 @@ void reportAndEnd()
 
 void armProbe()
 {
-    auto *timer = new QTimer(qApp);
-    timer->setSingleShot(true);
-    QObject::connect(timer, &QTimer::timeout, qApp, &reportAndEnd);
-    timer->start(0);
+    QTimer::singleShot(0, qApp, &reportAndEnd);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ private slots:
         QTest::newRow("message box") << "information" << QStringList{"ok_pushButton"} << "Last answer: OK";
         QTest::newRow("dialog") << "dialog" << QStringList{"close_toolButton"}
                                 << "The frameless dialog was cancelled.";
-        const QString next = QStringLiteral("next_pushButton"); // through its three pages
+        const QString next = "next_pushButton"; // through its three pages
         QTest::newRow("wizard") << "wizard" << QStringList{next, next, next} << "The wizard finished.";
     }
 
