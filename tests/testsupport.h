@@ -1,14 +1,8 @@
 #ifndef ZEV_ORER_TESTSUPPORT_H
 #define ZEV_ORER_TESTSUPPORT_H
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QImage>
-#include <QMouseEvent>
-#include <QPointer>
-#include <QScopeGuard>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 /// Clicks, once the caller has begun its modal run, the modal window's buttons named @p answers, in turn.
 /// Should one be missing, the window is closed, so that the run ends and the failure is reported here.

@@ -5,16 +5,6 @@
 
 #include "testsupport.h"
 
-#include <QDesktopWidget>
-#include <QDialog>
-#include <QGraphicsDropShadowEffect>
-#include <QLabel>
-#include <QLayout>
-#include <QMainWindow>
-#include <QRegularExpression>
-#include <QScreen>
-#include <QToolButton>
-#include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 
 using namespace NativeWindowMessages;

@@ -5,10 +5,6 @@
 #include "mainwindowframelesscontainer.h"
 #include "testsupport.h"
 
-#include <QLayout>
-#include <QToolButton>
-#include <QtTest>
-
 class tst_FramelessDialog : public QObject
 {
     Q_OBJECT

@@ -2,9 +2,6 @@
 
 #include "testsupport.h"
 
-#include <QBoxLayout>
-#include <QStyle>
-
 namespace {
 
 // A frame as a container holds it: a margin for the shadow, a title strip one pixel inside the frame that

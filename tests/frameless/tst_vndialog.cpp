@@ -2,9 +2,6 @@
 
 #include "testsupport.h"
 
-#include <QLabel>
-#include <QtTest>
-
 class TestVnDialog : public QObject
 {
     Q_OBJECT

@@ -2,12 +2,6 @@
 
 #include "testsupport.h"
 
-#include <QDesktopServices>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
-
 class TestVnMessageBox : public QObject
 {
     Q_OBJECT

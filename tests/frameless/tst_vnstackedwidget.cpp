@@ -1,9 +1,7 @@
 #include "stackedwidget.h"
 
-#include <QApplication>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
 
 class tst_VNStackedWidget : public QObject
 {
@@ -47,10 +45,7 @@ private Q_SLOTS:
         QSignalSpy changed(&stack, &VNStackedWidget::currentChanged);
         QSignalSpy removed(&stack, &VNStackedWidget::widgetRemoved);
         QWidget foreign;
-        QTest::ignoreMessage(
-            QtWarningMsg,
-            qPrintable(QString::asprintf("QStackedWidget::setCurrentWidget: widget %p not contained in stack",
-                                         &foreign)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("setCurrentWidget: .* not contained in stack"));
         stack.setCurrentWidget(&foreign);
         QCOMPARE(stack.currentWidget(), added);
         stack.removeWidget(inserted);

@@ -2,9 +2,6 @@
 
 #include "testsupport.h"
 
-#include <QSignalSpy>
-#include <QTest>
-
 class tst_WindowDragger : public QObject
 {
     Q_OBJECT

@@ -1,7 +1,5 @@
 #include "testsupport.h"
 
-#include <QtTest>
-
 class tst_Resources : public QObject
 {
     Q_OBJECT

@@ -1,9 +1,6 @@
 #include "showcasewindow.h"
 #include "testsupport.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 class tst_ShowcaseWindow : public QObject
 {
     Q_OBJECT
