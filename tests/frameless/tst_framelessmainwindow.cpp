@@ -3,9 +3,7 @@
 #include "framelessdialog.h"
 #include "mainwindowframelesscontainer.h"
 
-#include <QLayout>
-#include <QToolButton>
-#include <QtTest>
+#include "testsupport.h"
 
 class tst_FramelessMainWindow : public QObject
 {

@@ -5,19 +5,14 @@
 #include "framelessmainwindow.h"
 #include "mainwindowframelesscontainer.h"
 #include "messagebox.h"
-
+#include "testsupport.h"
 #include "windowdragger.h"
 
-#include <QProcess>
-#include <QScreen>
-#include <QSignalSpy>
-#include <QTest>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformnativeinterface.h>
 
 #include <xcb/xcb.h>
 
-#include <functional>
 #include <memory>
 
 namespace {

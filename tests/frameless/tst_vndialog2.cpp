@@ -1,9 +1,6 @@
 #include "titlebardialog.h"
 
-#include <QPushButton>
-#include <QtTest>
-
-#include <memory>
+#include "testsupport.h"
 
 class TestVnDialog2 : public QObject
 {

@@ -1,7 +1,6 @@
 #include "stackedwidget.h"
 
-#include <QPushButton>
-#include <QtTest>
+#include "testsupport.h"
 
 class tst_VNStackedWidget : public QObject
 {

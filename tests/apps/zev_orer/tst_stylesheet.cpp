@@ -1,7 +1,6 @@
 #include "stylesheet.h"
 
-#include <QPushButton>
-#include <QtTest>
+#include "testsupport.h"
 
 class tst_StyleSheet : public QObject
 {
