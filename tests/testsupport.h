@@ -34,18 +34,16 @@ inline void sendMouse(QWidget *receiver, QEvent::Type type, const QPoint &global
     QApplication::sendEvent(receiver, &event);
 }
 
-/// Where two pictures of one size and 32-bit format first differ by more than 2 in a channel, as "(x, y)";
-/// empty where they do not. Qt's raster engine may round an antialiased pixel differently on another
-/// processor.
+/// Where two pictures of one size and 32-bit format first differ by more than 2 in a channel (as Qt's raster
+/// engine may round an antialiased pixel on another processor), as "(x, y)"; empty where they do not.
 inline QString firstDifference(const QImage &expected, const QImage &actual)
 {
     for (int y = 0; y < expected.height(); ++y) {
         const uchar *e = expected.constScanLine(y);
         const uchar *a = actual.constScanLine(y);
-        for (int x = 0; x < expected.width() * 4; ++x) {
+        for (int x = 0; x < expected.width() * 4; ++x)
             if (qAbs(e[x] - a[x]) > 2)
                 return QString("(%1, %2)").arg(x / 4).arg(y);
-        }
     }
     return QString();
 }

@@ -110,8 +110,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("dialog");
         QTest::addColumn<QRect>("geometry");
-        // A window at the origin is remembered and set back by restore, an ordinary one is left to the
-        // platform.
+        // A window at the origin is remembered and restored; an ordinary one is left to the platform.
         QTest::newRow("dialog at the origin") << true << QRect(0, 0, 300, 200);
         QTest::newRow("main window, ordinary") << false << QRect(100, 80, 300, 200);
     }

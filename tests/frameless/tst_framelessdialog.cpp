@@ -30,11 +30,10 @@ private slots:
         QPointer<QWidget> owner = new QWidget;
         auto *dialog = new VNDialog(owner);
         dialog->setAttribute(Qt::WA_DeleteOnClose, victim == "none");
-        VNDialogFramelessContainer *container = dialog->container();
+        const QPointer<QWidget> dialogAlive = dialog, containerAlive = dialog->container();
         const QMap<QString, QWidget *> victims{
-            {"dialog", dialog}, {"container", container}, {"container's parent", owner}};
+            {"dialog", dialog}, {"container", containerAlive}, {"container's parent", owner}};
         QWidget *doomed = victims.value(victim);
-        const QPointer<QWidget> dialogAlive = dialog, containerAlive = container;
         if (inExec) {
             owner->show();
             QTimer::singleShot(0, qApp, [doomed] { delete doomed; });
@@ -154,8 +153,7 @@ private slots:
             QtWarningMsg,
             "VNDialog::keepCenteredOnParent: a dialog with window flags has no container to centre");
         plain.keepCenteredOnParent();
-        // A main window's dialog centres on the window that the main window sits in at once, though the
-        // application placed it, and again after it changes size.
+        // On the main window's container at once, though the application placed it, and after a resize.
         VNMainWindow owner;
         owner.container()->setGeometry(200, 150, 900, 640);
         auto *dialog = new VNDialog(&owner);

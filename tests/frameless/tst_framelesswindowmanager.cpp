@@ -46,9 +46,9 @@ struct EventCounter : QObject
     int spontaneousCloses = 0;
 };
 
-/// Shows a new window of @p kind on @p owner once @p prepare has had it ("VNDialog kept" keeps centred on its
-/// parent). Returns it with the window that the window manager sees, the container of a frameless one, which
-/// gets a size that fits the screen at scale 2.
+/// Shows a new window of @p kind ("VNDialog kept" keeps centred) on @p owner once @p prepare has had it.
+/// Returns it and the window that the window manager sees: a frameless one's container, sized to fit at
+/// scale 2.
 std::pair<std::unique_ptr<QWidget>, QWidget *> open(const QString &kind, QWidget *owner,
                                                     const std::function<void(QWidget *)> &prepare)
 {
@@ -149,8 +149,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QVERIFY(container.isVisible());
         QCOMPARE(willHide.count(), 0);
-        // The cursor stays over the point of the title bar where the drag began; xdotool counts in the
-        // screen's pixels.
+        // The cursor stays over the title bar's point where the drag began; xdotool counts screen pixels.
         const qreal ratio = container.devicePixelRatioF();
         const QPoint grip = container.findChild<WindowDragger *>()->mapToGlobal(QPoint(120, 20)) * ratio;
         const auto moveTo = [grip](int dx, int dy) {

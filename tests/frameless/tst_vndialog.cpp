@@ -19,8 +19,7 @@ private slots:
         QTest::addColumn<QString>("piece");
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<QRect>("expected");
-        // The dialog at (100, 100, 300 x 250) may be 200 x 150 to 400 x 350, both limits excluded on the
-        // edges.
+        // The dialog at (100, 100, 300 x 250) may be 200 x 150 to 400 x 350, limits excluded on the edges.
         const QRect start(100, 100, 300, 250);
         QTest::newRow("left 201") << "left_edge_widget" << QPoint(199, 0) << QRect(199, 100, 201, 250);
         QTest::newRow("left 200") << "left_edge_widget" << QPoint(200, 0) << start;

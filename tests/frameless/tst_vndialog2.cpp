@@ -56,8 +56,7 @@ private slots:
             first.reset(); // by its owner, while shown
             dialog.resize(dialog.size() + QSize(10, 10));
             dialog.hideOverlay();
-            // Its former parent deleted while shown, the widget stays with the dialog rather than become a
-            // window.
+            // Its former parent deleted while shown, the widget stays with the dialog, not a window.
             auto formerParent = std::make_unique<QWidget>();
             QWidget orphan(formerParent.get());
             dialog.showOverlay(&orphan);

@@ -21,10 +21,9 @@ private slots:
         // The buttons stand in the order of their kinds, whatever the order of the bits.
         QStringList row;
         auto layout = box.findChild<QHBoxLayout *>("button_layout");
-        for (int i = 0; i < layout->count(); ++i) {
+        for (int i = 0; i < layout->count(); ++i)
             if (auto button = qobject_cast<QPushButton *>(layout->itemAt(i)->widget()))
                 row << button->text();
-        }
         QCOMPARE(row, QStringList({"Ok", "Cancel", "Help", "SaveAll", "Yes", "Ignore", "Quit"}));
         // The text is rich text: its link opens in the browser, and the box stays open.
         QDesktopServices::setUrlHandler("https", this, "openUrl");

@@ -85,8 +85,7 @@ private slots:
     void receiversReenterTheTree()
     {
         const Tree tree = std::make_shared<RegistrySettingsTree>("G");
-        // Receivers call the tree again: they copy a value set and read the list's length as each append
-        // reports it.
+        // Receivers call the tree again: copy a value set, read the list's length as an append reports.
         QStringList log;
         tree->valueChangedSignal().connect([&tree, &log](const std::string &key) {
             log << QString::fromStdString(key);

@@ -56,8 +56,7 @@ private Q_SLOTS:
                 QFile::setPermissions(probe, QFile::permissions(ZEV_ORER_PROBE)));
         for (const QString &pack : packs)
             QVERIFY(QFile::copy(pack.section('=', 1), root.filePath("bin/lang/" + pack.section('=', 0, 0))));
-        // Written by hand with blanks around "=", which QSettings never writes, so any write shows in the
-        // bytes.
+        // Blanks around "=", which QSettings never writes, make any write show in the bytes.
         QFile settings(root.filePath("config/Ruderu/Rezodi\\ui_front.conf"));
         const QByteArray settingsBefore = "[General]\nlanguage = " + stored.toUtf8() + "\n";
         if (!stored.isNull()) {
