@@ -56,68 +56,67 @@ class tst_FramelessShadowEffect : public QObject
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
-    void samePixelsAsStock_data();
-    void samePixelsAsStock();
+
+    void samePixelsAsStock_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("dpr");
+        QTest::addColumn<QString>("change");
+        const QColor highlight = QApplication::palette().color(QPalette::Highlight);
+        const QColor shadow = QApplication::palette().color(QPalette::Shadow);
+        QTest::newRow("square, even, grown") << QSize(200, 120) << 0 << highlight << 1 << "resize";
+        QTest::newRow("square, odd, dpr 2") << QSize(201, 121) << 0 << shadow << 2 << "";
+        QTest::newRow("rounded, odd") << QSize(333, 217) << 6 << shadow << 1 << "";
+        QTest::newRow("rounded, even, dpr 2") << QSize(300, 200) << 6 << highlight << 2 << "";
+        QTest::newRow("no outline to slice") << QSize(240, 160) << -1 << highlight << 1 << "";
+        QTest::newRow("shorter than the slices") << QSize(130, 70) << 30 << highlight << 1 << "";
+        QTest::newRow("odd, dpr 2, grown") << QSize(241, 161) << 6 << highlight << 2 << "resize";
+        QTest::newRow("resized to an odd width") << QSize(240, 160) << 6 << highlight << 1 << "resize odd";
+        // The window's property changes the frame's radius behind its back; the frame's own one lets the
+        // shadow show through its middle, away from the corners.
+        QTest::newRow("re-polished to another radius")
+            << QSize(241, 161) << 6 << shadow << 2 << "host property";
+        QTest::newRow("re-polished see-through") << QSize(240, 160) << 6 << shadow << 1 << "frame property";
+        QTest::newRow("recoloured") << QSize(240, 160) << 6 << shadow << 1 << "colour";
+        QTest::newRow("corner grip filled") << QSize(240, 160) << 6 << highlight << 1 << "corner";
+    }
+
+    void samePixelsAsStock()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, radius);
+        QFETCH(QColor, colour);
+        QFETCH(int, dpr);
+        QFETCH(QString, change);
+        Scene scene(size, radius);
+        auto *effect = new FramelessShadowEffect(scene.frame);
+        auto *stock = new QGraphicsDropShadowEffect(&scene.host);
+        for (QGraphicsDropShadowEffect *shadow : {static_cast<QGraphicsDropShadowEffect *>(effect), stock}) {
+            shadow->setBlurRadius(9.0);
+            shadow->setOffset(0, 0);
+            shadow->setColor(change == "colour" && shadow == effect ? QColor(Qt::red) : colour);
+        }
+        scene.frame->setGraphicsEffect(effect);
+        // The first rendering fills the caches that the change must invalidate.
+        scene.rendered(dpr);
+        if (change.startsWith("resize")) {
+            scene.host.resize(scene.host.size() + (change.endsWith("odd") ? QSize(37, 22) : QSize(300, 200)));
+        } else if (change.endsWith("property")) {
+            (change.startsWith("host") ? &scene.host : scene.frame)->setProperty("changed", true);
+            scene.frame->style()->unpolish(scene.frame);
+            scene.frame->style()->polish(scene.frame);
+        } else if (change == "colour") {
+            effect->setColor(colour);
+        } else if (change == "corner") {
+            scene.grip->setAutoFillBackground(true);
+        }
+        const QImage actual = scene.rendered(dpr);
+        scene.frame->setGraphicsEffect(stock);
+        QCOMPARE(firstDifference(scene.rendered(dpr), actual), QString());
+    }
 };
-
-void tst_FramelessShadowEffect::samePixelsAsStock_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("radius");
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<int>("dpr");
-    QTest::addColumn<QString>("change");
-    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
-    const QColor shadow = QApplication::palette().color(QPalette::Shadow);
-    QTest::newRow("square, even, grown") << QSize(200, 120) << 0 << highlight << 1 << "resize";
-    QTest::newRow("square, odd, dpr 2") << QSize(201, 121) << 0 << shadow << 2 << "";
-    QTest::newRow("rounded, odd") << QSize(333, 217) << 6 << shadow << 1 << "";
-    QTest::newRow("rounded, even, dpr 2") << QSize(300, 200) << 6 << highlight << 2 << "";
-    QTest::newRow("no outline to slice") << QSize(240, 160) << -1 << highlight << 1 << "";
-    QTest::newRow("shorter than the slices") << QSize(130, 70) << 30 << highlight << 1 << "";
-    QTest::newRow("odd, dpr 2, grown") << QSize(241, 161) << 6 << highlight << 2 << "resize";
-    QTest::newRow("resized to an odd width") << QSize(240, 160) << 6 << highlight << 1 << "resize odd";
-    // The window's property changes the frame's radius behind its back; the frame's own one lets the shadow
-    // show through its middle, away from the corners.
-    QTest::newRow("re-polished to another radius") << QSize(241, 161) << 6 << shadow << 2 << "host property";
-    QTest::newRow("re-polished see-through") << QSize(240, 160) << 6 << shadow << 1 << "frame property";
-    QTest::newRow("recoloured") << QSize(240, 160) << 6 << shadow << 1 << "colour";
-    QTest::newRow("corner grip filled") << QSize(240, 160) << 6 << highlight << 1 << "corner";
-}
-
-void tst_FramelessShadowEffect::samePixelsAsStock()
-{
-    QFETCH(QSize, size);
-    QFETCH(int, radius);
-    QFETCH(QColor, colour);
-    QFETCH(int, dpr);
-    QFETCH(QString, change);
-    Scene scene(size, radius);
-    auto *effect = new FramelessShadowEffect(scene.frame);
-    auto *stock = new QGraphicsDropShadowEffect(&scene.host);
-    for (QGraphicsDropShadowEffect *shadow : {static_cast<QGraphicsDropShadowEffect *>(effect), stock}) {
-        shadow->setBlurRadius(9.0);
-        shadow->setOffset(0, 0);
-        shadow->setColor(change == "colour" && shadow == effect ? QColor(Qt::red) : colour);
-    }
-    scene.frame->setGraphicsEffect(effect);
-    // The first rendering fills the caches that the change must invalidate.
-    scene.rendered(dpr);
-    if (change.startsWith("resize")) {
-        scene.host.resize(scene.host.size() + (change.endsWith("odd") ? QSize(37, 22) : QSize(300, 200)));
-    } else if (change.endsWith("property")) {
-        (change.startsWith("host") ? &scene.host : scene.frame)->setProperty("changed", true);
-        scene.frame->style()->unpolish(scene.frame);
-        scene.frame->style()->polish(scene.frame);
-    } else if (change == "colour") {
-        effect->setColor(colour);
-    } else if (change == "corner") {
-        scene.grip->setAutoFillBackground(true);
-    }
-    const QImage actual = scene.rendered(dpr);
-    scene.frame->setGraphicsEffect(stock);
-    QCOMPARE(firstDifference(scene.rendered(dpr), actual), QString());
-}
 
 QTEST_MAIN(tst_FramelessShadowEffect)
 #include "tst_framelessshadoweffect.moc"

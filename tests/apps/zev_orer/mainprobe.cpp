@@ -1,8 +1,7 @@
-// Linked with the program's own main.cpp: once main()'s event loop runs, this prints what main() set up and
-// then ends the loop as ZEV_ORER_PROBE_END asks ("exit:<n>", "done:<n>" on a dialog window, or else by
-// closing the window). Line one: the high-DPI attribute, the sheet's length, the application's names, the
-// window shown. Line two, split by "|": the default locale, the translators (each one's language, or "empty")
-// and the probe's text.
+// Linked with the program's main.cpp: once main()'s loop runs, prints what main() set up, then ends the loop
+// as ZEV_ORER_PROBE_END asks ("exit:<n>", "done:<n>" on a dialog, else closing the window). Line one: the
+// high-DPI attribute, the sheet's length, the application's names, the window shown. Line two, split by "|":
+// the default locale, the translators (each one's language, or "empty") and the probe's text.
 
 #include <QApplication>
 #include <QDialog>

@@ -56,9 +56,8 @@ private slots:
 
     void unusableFolders()
     {
-        // A file where a folder belongs: that level is skipped and the walk goes on from the one above. A
-        // folder where the file belongs: the file cannot be opened, nothing is registered, and the next call
-        // tries again.
+        // A file where a folder belongs: that level is skipped. A folder where the file belongs: the file
+        // cannot be opened, nothing is registered, and the next call tries again.
         const QString path = "/ruderu/log/zevorer/ZEV-ORER.log";
         QVERIFY(QDir(dataRoot()).mkpath("ruderu/log/zevorer/ZEV-ORER.log"));
         QFile blocker(dataRoot() + "/ruderu/Rezodi");

@@ -17,11 +17,9 @@ private slots:
                                 "window=ShowcaseWindow");
         // The process status holds the low 8 bits of main's int: -3 shows as 253.
         QTest::newRow("exit -3") << "exit:-3" << false << 253 << report;
-        // The window is shown and the application's loop runs, so the dialog's own result does not become the
-        // code: the last window closed ends the loop with 0.
+        // The dialog's own result is not the code: the last window closed ends the application's loop with 0.
         QTest::newRow("dialog done 7") << "done:7" << false << 0 << report;
-        // Away from its "lang" folder the program logs at start-up, and the log file is a folder here: the
-        // exception ends the program with its message and 1.
+        // Away from "lang" it logs at start-up to a log file that is a folder: its message and 1.
         QTest::newRow("unopenable log") << "exit:0" << true << 1 << QByteArray();
     }
 
