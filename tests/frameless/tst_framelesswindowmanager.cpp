@@ -46,33 +46,30 @@ struct EventCounter : QObject
     int spontaneousCloses = 0;
 };
 
-/// Shows a new window of @p kind ("VNDialog kept" keeps centred) on @p owner once @p prepare has had it.
-/// Returns it and the window that the window manager sees: a frameless one's container, sized to fit at
-/// scale 2.
+/// Shows a new window of @p kind ("VNDialog kept" keeps centred) on @p owner once @p prepare has had it;
+/// returns it and the window the window manager sees, a frameless one's container (sized to fit at scale 2).
 std::pair<std::unique_ptr<QWidget>, QWidget *> open(const QString &kind, QWidget *owner,
                                                     const std::function<void(QWidget *)> &prepare)
 {
-    if (kind == "VNMainWindow") {
-        auto *mainWindow = new VNMainWindow;
-        mainWindow->resize(400, 300);
-        prepare(mainWindow);
-        mainWindow->show();
-        return {std::unique_ptr<QWidget>(mainWindow), mainWindow->container()};
-    }
+    const auto frameless = [&prepare](auto *window) {
+        window->resize(300, 200);
+        prepare(window);
+        window->show();
+        return std::make_pair(std::unique_ptr<QWidget>(window), static_cast<QWidget *>(window->container()));
+    };
+    if (kind == "VNMainWindow")
+        return frameless(new VNMainWindow);
     if (kind.startsWith("VNDialog")) {
         auto *dialog = new VNDialog(owner);
-        dialog->resize(300, 200);
-        prepare(dialog);
         if (kind.endsWith("kept"))
             dialog->keepCenteredOnParent();
-        dialog->show();
-        return {std::unique_ptr<QWidget>(dialog), dialog->container()};
+        return frameless(dialog);
     }
     QWidget *dialog =
         kind == "VnDialog" ? new VnDialog(owner) : new VnMessageBox(0x400, "A message", QString(), owner);
     prepare(dialog);
     dialog->show();
-    return {std::unique_ptr<QWidget>(dialog), dialog};
+    return std::make_pair(std::unique_ptr<QWidget>(dialog), dialog);
 }
 
 } // namespace
