@@ -27,10 +27,9 @@ inline void answerModal(const QStringList &answers)
 inline void sendMouse(QWidget *receiver, QEvent::Type type, const QPoint &globalPos,
                       Qt::MouseButton button = Qt::LeftButton)
 {
-    const Qt::MouseButton changed = type == QEvent::MouseMove ? Qt::NoButton : button;
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, receiver->mapFromGlobal(globalPos), globalPos, changed, held, Qt::NoModifier);
+    QMouseEvent event(type, receiver->mapFromGlobal(globalPos), globalPos,
+                      type == QEvent::MouseMove ? Qt::NoButton : button,
+                      type == QEvent::MouseButtonRelease ? Qt::MouseButtons() : button, Qt::NoModifier);
     QApplication::sendEvent(receiver, &event);
 }
 

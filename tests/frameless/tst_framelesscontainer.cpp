@@ -47,11 +47,10 @@ QString appearance(const QWidget *container)
                          : colour == container->palette().color(QPalette::Highlight) ? "Highlight"
                          : colour == container->palette().color(QPalette::Shadow)    ? "Shadow"
                                                                                      : "other";
-    return QString("%1, margin %2, %3 shadow%4%5")
-        .arg(look)
-        .arg(container->layout()->contentsMargins().left())
-        .arg(shadow, button(container, "restore")->isHidden() ? "" : ", restore",
-             button(container, "maximize")->isHidden() ? "" : ", maximise");
+    return QString::asprintf("%s, margin %d, %s shadow%s%s", qPrintable(look),
+                             container->layout()->contentsMargins().left(), shadow,
+                             button(container, "restore")->isHidden() ? "" : ", restore",
+                             button(container, "maximize")->isHidden() ? "" : ", maximise");
 }
 
 } // namespace

@@ -4,9 +4,8 @@
 
 namespace {
 
-// A frame as a container holds it: a margin for the shadow, a title strip one pixel inside the frame that
-// reaches into rounded corners, and a grip in its bottom-right corner that turns opaque when filled. A
-// negative radius leaves the frame itself transparent.
+// A frame as a container holds it: a margin for the shadow, a title strip 1 px inside reaching into rounded
+// corners, a bottom-right grip that turns opaque when filled. A negative radius leaves the frame transparent.
 struct Scene
 {
     Scene(const QSize &frameSize, int radius)
@@ -74,8 +73,8 @@ private Q_SLOTS:
         QTest::newRow("shorter than the slices") << QSize(130, 70) << 30 << highlight << 1 << "";
         QTest::newRow("odd, dpr 2, grown") << QSize(241, 161) << 6 << highlight << 2 << "resize";
         QTest::newRow("resized to an odd width") << QSize(240, 160) << 6 << highlight << 1 << "resize odd";
-        // The window's property changes the frame's radius behind its back; the frame's own one lets the
-        // shadow show through its middle, away from the corners.
+        // The window's property changes the radius behind the frame's back; the frame's own clears its middle
+        // only.
         QTest::newRow("re-polished to another radius")
             << QSize(241, 161) << 6 << shadow << 2 << "host property";
         QTest::newRow("re-polished see-through") << QSize(240, 160) << 6 << shadow << 1 << "frame property";

@@ -31,11 +31,10 @@ private slots:
         const QString sheet = QString::fromUtf8(bytes).remove(comment);
         static const QRegularExpression reference(":/icon/[^\")\\s]+");
         QSet<QString> named;
-        for (auto it = reference.globalMatch(sheet); it.hasNext();) {
-            const QString image = it.next().captured();
-            named.insert(image);
+        for (auto it = reference.globalMatch(sheet); it.hasNext();)
+            named.insert(it.next().captured());
+        for (const QString &image : named)
             QVERIFY2(!QImage(image).isNull(), qPrintable(image));
-        }
         QTEST(int(named.size()), "images");
     }
 

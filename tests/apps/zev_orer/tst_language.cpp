@@ -1,7 +1,7 @@
 #include <QtTest>
 
-// Each row runs the program's probe from a folder of its own, so that the "lang" folder beside it, the
-// settings and the log belong to that row alone, under a chosen system locale.
+// Each row runs the program's probe from a folder of its own, with a "lang" folder, settings and log of its
+// own.
 class tst_Language : public QObject
 {
     Q_OBJECT
