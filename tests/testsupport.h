@@ -4,11 +4,25 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <functional>
+
+/// Calls @p call once an event loop gets to it, unless @p context is gone by then.
+inline void later(QObject *context, const std::function<void()> &call)
+{
+    auto *timer = new QTimer(context);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, call] {
+        timer->deleteLater();
+        call();
+    });
+    timer->start(0);
+}
+
 /// Clicks, once the caller has begun its modal run, the modal window's buttons named @p answers, in turn.
 /// Should one be missing, the window is closed, so that the run ends and the failure is reported here.
 inline void answerModal(const QStringList &answers)
 {
-    QTimer::singleShot(0, qApp, [answers] {
+    later(qApp, [answers] {
         const QPointer<QWidget> modal = QApplication::activeModalWidget();
         const auto closeOnFailure = qScopeGuard([&modal] {
             if (QTest::currentTestFailed() && modal)

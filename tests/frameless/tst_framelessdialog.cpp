@@ -36,9 +36,9 @@ private slots:
         QWidget *doomed = victims.value(victim);
         if (inExec) {
             owner->show();
-            QTimer::singleShot(0, qApp, [doomed] { delete doomed; });
+            later(qApp, [doomed] { delete doomed; });
             // Ends the run unless the deletion took the dialog with it.
-            QTimer::singleShot(0, dialog, [dialog] { dialog->done(5); });
+            later(dialog, [dialog] { dialog->done(5); });
             QCOMPARE(dialog->exec(), doomed ? 0 : 5);
         } else {
             delete doomed;
@@ -80,7 +80,7 @@ private slots:
             else
                 dialog.done(result);
         };
-        QTimer::singleShot(0, qApp, [&] {
+        later(qApp, [&] {
             const auto endRunOnFailure = qScopeGuard([container] {
                 if (QTest::currentTestFailed())
                     container->hide();
@@ -93,7 +93,7 @@ private slots:
             end();
             // A refused request leaves the dialog open and the run going on.
             QVERIFY(container->isVisible() == !asked.isEmpty() && finished.isEmpty());
-            QTimer::singleShot(0, &dialog, end);
+            later(&dialog, end);
         });
         QCOMPARE(dialog.exec(), result);
         QVERIFY(!container->isVisible() && !container->testAttribute(Qt::WA_ShowModal));

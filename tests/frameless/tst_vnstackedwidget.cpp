@@ -44,7 +44,8 @@ private Q_SLOTS:
         QSignalSpy changed(&stack, &VNStackedWidget::currentChanged);
         QSignalSpy removed(&stack, &VNStackedWidget::widgetRemoved);
         QWidget foreign;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("setCurrentWidget: .* not contained in stack"));
+        static const QRegularExpression foreignWarning("setCurrentWidget: .* not contained in stack");
+        QTest::ignoreMessage(QtWarningMsg, foreignWarning);
         stack.setCurrentWidget(&foreign);
         QCOMPARE(stack.currentWidget(), added);
         stack.removeWidget(inserted);

@@ -42,7 +42,10 @@ void reportAndEnd()
 
 void armProbe()
 {
-    QTimer::singleShot(0, qApp, &reportAndEnd);
+    auto *timer = new QTimer(qApp);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, qApp, &reportAndEnd);
+    timer->start(0);
 }
 
 } // namespace

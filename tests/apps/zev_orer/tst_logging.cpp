@@ -40,8 +40,8 @@ private slots:
         QCOMPARE(getLogger(), logger);
         logger->trace("The lang file {} no exist!", "zh_cn.lpk");
         // Read while the logger is open: every message is flushed at once.
-        const QRegularExpression line(R"(^\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}\] \[ZEV-ORER\] )"
-                                      R"(\[trace\] The lang file zh_cn.lpk no exist!\r\n$)");
+        static const QRegularExpression line(R"(^\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}\] \[ZEV-ORER\] )"
+                                             R"(\[trace\] The lang file zh_cn.lpk no exist!\r\n$)");
         QVERIFY2(line.match(QString::fromUtf8(readLog(path))).hasMatch(), readLog(path).constData());
         // Another name, another file beside it.
         setLoggerName("X");
