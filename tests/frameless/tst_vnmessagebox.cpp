@@ -8,6 +8,7 @@ class TestVnMessageBox : public QObject
 
 public:
     Q_INVOKABLE void openUrl(const QUrl &url) { opened << url; }
+    QList<QUrl> opened;
 
 private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -40,9 +41,6 @@ private slots:
         answerModal({"close_pushButton"});
         QCOMPARE(VnMessageBox::warning(nullptr, "Title", "Text", 0x4000 | 0x10000, 0), 0);
     }
-
-private:
-    QList<QUrl> opened;
 };
 
 QTEST_MAIN(TestVnMessageBox)

@@ -108,10 +108,9 @@ private slots:
         int appends = 0; // unguarded on purpose: the channel's mutex must serialise the receivers
         changed.connect([&appends](const std::string &key) { appends += key == "list"; });
         const QDeadlineTimer deadline(2000);
-        std::vector<std::thread> threads;
-        threads.reserve(8);
+        std::vector<std::thread> threads(8);
         for (int t = 0; t < 8; ++t) {
-            threads.emplace_back([&, t] {
+            threads[t] = std::thread([&, t] {
                 QRandomGenerator random(quint32(t + 1));
                 do {
                     const std::string key = "k" + std::to_string(random.bounded(4));
