@@ -69,13 +69,12 @@ private Q_SLOTS:
         const QRect unchanged(100, 100, 400, 560);
         const int h = QApplication::desktop()->height();
         const int ver = Qt::SizeVerCursor, hor = Qt::SizeHorCursor, diagonal = Qt::SizeFDiagCursor;
-        const int arrow = Qt::ArrowCursor;
         QTest::addColumn<QPoint>("press");
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QPoint>("target");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("top, 15 in") << QPoint(200, 115) << ver << QPoint(200, 50) << QRect(100, 50, 400, 610);
-        QTest::newRow("top, 16 in") << QPoint(200, 116) << arrow << QPoint(200, 50) << unchanged;
+        QTest::newRow("15 px in") << QPoint(200, 115) << ver << QPoint(200, 50) << QRect(100, 50, 400, 610);
+        QTest::newRow("16 px in") << QPoint(200, 116) << int(Qt::ArrowCursor) << QPoint(200, 50) << unchanged;
         QTest::newRow("top at 1") << QPoint(200, 100) << ver << QPoint(200, 1) << QRect(100, 1, 400, 659);
         QTest::newRow("top at 0") << QPoint(200, 100) << ver << QPoint(200, 0) << unchanged;
         QTest::newRow("top at H-50") << QPoint(200, 100) << ver << QPoint(200, h - 50) << unchanged;

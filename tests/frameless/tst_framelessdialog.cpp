@@ -148,11 +148,10 @@ private slots:
 
     void keepCenteredOnParent()
     {
-        VNDialog plain(nullptr, Qt::Dialog);
         QTest::ignoreMessage(
             QtWarningMsg,
             "VNDialog::keepCenteredOnParent: a dialog with window flags has no container to centre");
-        plain.keepCenteredOnParent();
+        VNDialog(nullptr, Qt::Dialog).keepCenteredOnParent();
         // On the main window's container at once, though the application placed it, and after a resize.
         VNMainWindow owner;
         owner.container()->setGeometry(200, 150, 900, 640);

@@ -30,8 +30,7 @@ private slots:
 
     void linesFilesAndNames()
     {
-        // A fresh account has no data folder yet. Naming the file creates nothing; the first message, at the
-        // lowest level, creates the folders and the file there.
+        // No data folder yet: naming the file creates nothing; the first message, at the lowest level, does.
         QVERIFY(QDir(dataRoot()).removeRecursively());
         const QString path = "/ruderu/Rezodi/log/zevorer/ZEV-ORER.log";
         QCOMPARE(logFilePath(), dataRoot() + path);
@@ -60,8 +59,7 @@ private slots:
         // cannot be opened, nothing is registered, and the next call tries again.
         const QString path = "/ruderu/log/zevorer/ZEV-ORER.log";
         QVERIFY(QDir(dataRoot()).mkpath("ruderu/log/zevorer/ZEV-ORER.log"));
-        QFile blocker(dataRoot() + "/ruderu/Rezodi");
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QVERIFY(QFile(dataRoot() + "/ruderu/Rezodi").open(QIODevice::WriteOnly));
         QCOMPARE(logFilePath(), dataRoot() + path);
         try {
             getLogger();

@@ -1,7 +1,6 @@
 #include <QtTest>
 
-// Runs the program's main() as a process, linked with a probe that reports what main() set up and ends its
-// loop in a chosen way, and checks the exit code.
+// Runs main() as a process, linked with a probe that reports its set-up and ends its loop as asked.
 class tst_Main : public QObject
 {
     Q_OBJECT

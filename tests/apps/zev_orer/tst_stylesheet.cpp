@@ -15,7 +15,7 @@ private slots:
 
     void themeColours()
     {
-        applyStyleSheetResource(*qApp, QString(":/stylesheet/zevorer.qss"));
+        applyStyleSheetResource(*qApp, ":/stylesheet/zevorer.qss");
         QPushButton button;
         button.resize(120, 40);
         button.show();
@@ -28,27 +28,22 @@ private slots:
         QCOMPARE(centre(), QColor(63, 109, 169));
     }
 
-    void missingResourceKeepsDefaultLook()
-    {
-        applyStyleSheetResource(*qApp, QString(":/stylesheet/zevorer.qss"));
-        // No message of any kind: an unreadable sheet simply empties the application's sheet.
-        static int messages;
-        messages = 0;
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext &, const QString &) { ++messages; });
-        applyStyleSheetResource(*qApp, QString(":/stylesheet/absent.qss"));
-        qInstallMessageHandler(previous);
-        QCOMPARE(messages, 0);
-        QCOMPARE(qApp->styleSheet(), QString());
-    }
-
-    void endsAtZeroByte()
+    void zeroByteThenMissingSheet()
     {
         QTemporaryFile file;
         QVERIFY(file.open() && file.write("QLabel { color: #010203; }\0QLabel { color: red; }", 49) == 49);
         file.close();
         applyStyleSheetResource(*qApp, file.fileName());
         QCOMPARE(qApp->styleSheet(), QString("QLabel { color: #010203; }"));
+        // No message of any kind: a sheet that cannot be read simply empties the application's sheet.
+        static int messages;
+        messages = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &) { ++messages; });
+        applyStyleSheetResource(*qApp, ":/stylesheet/absent.qss");
+        qInstallMessageHandler(previous);
+        QCOMPARE(messages, 0);
+        QCOMPARE(qApp->styleSheet(), QString());
     }
 };
 
