@@ -1,12 +1,8 @@
 #ifndef ZEV_ORER_TESTSUPPORT_H
 #define ZEV_ORER_TESTSUPPORT_H
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QPointer>
-#include <QScopeGuard>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 
@@ -22,31 +18,47 @@ inline void later(QObject *context, const std::function<void()> &call)
     timer->start(0);
 }
 
-/// Runs @p act on the modal window once the caller has begun its modal run. Should @p act fail, the window is
-/// closed, so that the run ends and the failure is reported where it happened rather than as a time-out.
-inline void whenModal(const std::function<void(QWidget *)> &act)
+/// Clicks, once the caller has begun its modal run, the modal window's buttons named @p answers, in turn.
+/// Should one be missing, the window is closed, so that the run ends and the failure is reported here.
+inline void answerModal(const QStringList &answers)
 {
-    later(qApp, [act] {
+    later(qApp, [answers] {
         const QPointer<QWidget> modal = QApplication::activeModalWidget();
         const auto closeOnFailure = qScopeGuard([&modal] {
             if (QTest::currentTestFailed() && modal)
                 modal->close();
         });
         QVERIFY(modal);
-        act(modal);
-    });
-}
-
-/// Clicks, once the caller has begun its modal run, the modal window's buttons named @p answers, in turn.
-inline void answerModal(const QStringList &answers)
-{
-    whenModal([answers](QWidget *modal) {
         for (const QString &answer : answers) {
             auto *button = modal->findChild<QAbstractButton *>(answer);
             QVERIFY2(button, qPrintable(answer));
             button->click();
         }
     });
+}
+
+/// Sends a mouse event of @p type at @p globalPos to @p receiver; for a move @p button is the button held.
+inline void sendMouse(QWidget *receiver, QEvent::Type type, const QPoint &globalPos,
+                      Qt::MouseButton button = Qt::LeftButton)
+{
+    QMouseEvent event(type, receiver->mapFromGlobal(globalPos), globalPos,
+                      type == QEvent::MouseMove ? Qt::NoButton : button,
+                      type == QEvent::MouseButtonRelease ? Qt::MouseButtons() : button, Qt::NoModifier);
+    QApplication::sendEvent(receiver, &event);
+}
+
+/// Where two pictures of one size and 32-bit format first differ by more than 2 in a channel (as Qt's raster
+/// engine may round an antialiased pixel on another processor), as "(x, y)"; empty where they do not.
+inline QString firstDifference(const QImage &expected, const QImage &actual)
+{
+    for (int y = 0; y < expected.height(); ++y) {
+        const uchar *e = expected.constScanLine(y);
+        const uchar *a = actual.constScanLine(y);
+        for (int x = 0; x < expected.width() * 4; ++x)
+            if (qAbs(e[x] - a[x]) > 2)
+                return QString("(%1, %2)").arg(x / 4).arg(y);
+    }
+    return QString();
 }
 
 #endif // ZEV_ORER_TESTSUPPORT_H

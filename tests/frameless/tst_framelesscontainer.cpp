@@ -1,30 +1,63 @@
 #include "dialogframelesscontainer.h"
 #include "mainwindowframelesscontainer.h"
 #include "nativewindowmessages.h"
+#include "windowdragger.h"
 
-#include "framelesstestsupport.h"
+#include "testsupport.h"
 
-#include <QDesktopWidget>
-#include <QDialog>
-#include <QLabel>
-#include <QMainWindow>
-#include <QScreen>
-#include <QTest>
-#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 using namespace NativeWindowMessages;
+
+namespace {
+
+/// Makes the application active or inactive as the platform would, and delivers the change at once.
+void setApplicationState(Qt::ApplicationState state)
+{
+    QWindowSystemInterface::handleApplicationStateChanged(state, true);
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
+
+void showAt(QWidget *container, const QRect &geometry)
+{
+    container->setGeometry(geometry);
+    container->show();
+    QVERIFY(QTest::qWaitForWindowExposed(container));
+    setApplicationState(Qt::ApplicationActive);
+}
+
+/// The container's title-bar button whose object name starts with @p role ("maximize", "close", ...).
+QToolButton *button(const QWidget *container, const char *role)
+{
+    return container->findChildren<QToolButton *>(QRegularExpression(QString('^') + role)).value(0);
+}
+
+/// The container's appearance in one line: the look of frame and title bar (both when they differ), the
+/// margin, the palette role of the shadow's colour, and which of restore and maximise is shown.
+QString appearance(const QWidget *container)
+{
+    const QWidget *frame = container->layout()->itemAt(0)->widget();
+    QString look = frame->property("windowState").toString();
+    const QString titleBarLook = container->findChild<WindowDragger *>()->property("windowState").toString();
+    if (titleBarLook != look)
+        look += '/' + titleBarLook;
+    auto *effect = qobject_cast<QGraphicsDropShadowEffect *>(frame->graphicsEffect());
+    const QColor colour = effect ? effect->color() : QColor();
+    const char *shadow = !effect                                                     ? "no"
+                         : colour == container->palette().color(QPalette::Highlight) ? "Highlight"
+                         : colour == container->palette().color(QPalette::Shadow)    ? "Shadow"
+                                                                                     : "other";
+    return QString::asprintf("%s, margin %d, %s shadow%s%s", qPrintable(look),
+                             container->layout()->contentsMargins().left(), shadow,
+                             button(container, "restore")->isHidden() ? "" : ", restore",
+                             button(container, "maximize")->isHidden() ? "" : ", maximise");
+}
+
+} // namespace
 
 class tst_FramelessContainer : public QObject
 {
     Q_OBJECT
-
-    static void showAt(QWidget *container, const QRect &geometry)
-    {
-        container->setGeometry(geometry);
-        container->show();
-        QVERIFY(QTest::qWaitForWindowExposed(container));
-        setApplicationState(Qt::ApplicationActive);
-    }
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -35,21 +68,18 @@ private Q_SLOTS:
         // Its edge bands are 15 pixels wide and include both ends; x = 500 is one beyond its right side.
         const QRect unchanged(100, 100, 400, 560);
         const int h = QApplication::desktop()->height();
-        const int ver = Qt::SizeVerCursor, hor = Qt::SizeHorCursor, arrow = Qt::ArrowCursor;
+        const int ver = Qt::SizeVerCursor, hor = Qt::SizeHorCursor, diagonal = Qt::SizeFDiagCursor;
         QTest::addColumn<QPoint>("press");
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QPoint>("target");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("top, 15 px inside")
-            << QPoint(200, 115) << ver << QPoint(200, 50) << QRect(100, 50, 400, 610);
-        QTest::newRow("16 px inside the top") << QPoint(200, 116) << arrow << QPoint(200, 50) << unchanged;
+        QTest::newRow("15 px in") << QPoint(200, 115) << ver << QPoint(200, 50) << QRect(100, 50, 400, 610);
+        QTest::newRow("16 px in") << QPoint(200, 116) << int(Qt::ArrowCursor) << QPoint(200, 50) << unchanged;
         QTest::newRow("top at 1") << QPoint(200, 100) << ver << QPoint(200, 1) << QRect(100, 1, 400, 659);
         QTest::newRow("top at 0") << QPoint(200, 100) << ver << QPoint(200, 0) << unchanged;
         QTest::newRow("top at H-50") << QPoint(200, 100) << ver << QPoint(200, h - 50) << unchanged;
-        QTest::newRow("top-left at x 0")
-            << QPoint(100, 100) << int(Qt::SizeFDiagCursor) << QPoint(0, 200) << unchanged;
-        QTest::newRow("right, one beyond")
-            << QPoint(500, 300) << hor << QPoint(600, 320) << QRect(100, 100, 500, 560);
+        QTest::newRow("top-left at x 0") << QPoint(100, 100) << diagonal << QPoint(0, 200) << unchanged;
+        QTest::newRow("right") << QPoint(500, 300) << hor << QPoint(600, 320) << QRect(100, 100, 500, 560);
         QTest::newRow("bottom onto the top side") << QPoint(300, 660) << ver << QPoint(300, 100) << unchanged;
     }
 
@@ -78,8 +108,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("dialog");
         QTest::addColumn<QRect>("geometry");
-        // A window at the origin is remembered and set back by restore, an ordinary one is left to the
-        // platform.
+        // A window at the origin is remembered and restored; an ordinary one is left to the platform.
         QTest::newRow("dialog at the origin") << true << QRect(0, 0, 300, 200);
         QTest::newRow("main window, ordinary") << false << QRect(100, 80, 300, 200);
     }
@@ -88,13 +117,13 @@ private Q_SLOTS:
     {
         QFETCH(bool, dialog);
         QFETCH(QRect, geometry);
-        const QString inactive = QStringLiteral("Deactived-Normal, margin 15, Shadow shadow, maximise");
+        const QString inactive("Deactived-Normal, margin 15, Shadow shadow, maximise");
         VNDialogFramelessContainer dialogContainer(1);
         dialogContainer.setShadowEnabled(true); // so that both containers show the same normal look
         VNMainWindowFramelessContainer mainContainer;
         QWidget *c = dialog ? static_cast<QWidget *>(&dialogContainer) : &mainContainer;
         showAt(c, geometry);
-        QCOMPARE(appearance(c), QStringLiteral("Actived-Normal, margin 15, Highlight shadow, maximise"));
+        QCOMPARE(appearance(c), QString("Actived-Normal, margin 15, Highlight shadow, maximise"));
         setApplicationState(Qt::ApplicationInactive);
         QCOMPARE(appearance(c), inactive);
         setApplicationState(Qt::ApplicationActive);
@@ -109,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(!c->testAttribute(Qt::WA_SetCursor));
         // The maximised window keeps its look; restoring while inactive ends with the inactive look.
         setApplicationState(Qt::ApplicationInactive);
-        QCOMPARE(appearance(c), QStringLiteral("Actived-Maximum, margin 0, no shadow, restore"));
+        QCOMPARE(appearance(c), QString("Actived-Maximum, margin 0, no shadow, restore"));
         button(c, "restore")->click();
         QTRY_COMPARE(c->geometry(), geometry);
         QCOMPARE(appearance(c), inactive);
@@ -126,10 +155,8 @@ private Q_SLOTS:
         VNMainWindowFramelessContainer container;
         container.setMainWindow(new QMainWindow);
         container.setWindowIcon(filled(Qt::red), filled(Qt::blue));
-        container.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&container));
+        showAt(&container, QRect(100, 100, 400, 300));
         const auto shown = [&container] { return container.iconLabel()->grab().toImage().pixelColor(8, 8); };
-        setApplicationState(Qt::ApplicationActive);
         QCOMPARE(shown(), QColor(Qt::red));
         setApplicationState(Qt::ApplicationInactive);
         QCOMPARE(shown(), QColor(Qt::blue));
@@ -154,23 +181,18 @@ private Q_SLOTS:
         QCOMPARE(actionFor(0x0112, 0xF060), Action::RequestClose); // WM_SYSCOMMAND, SC_CLOSE
         // SC_CLOSE with the low bits the system may add is not SC_CLOSE exactly.
         QCOMPARE(actionFor(0x0112, 0xF062), Action::PassOn);
-        // The maximised placement as "width x height at x,y", then the framed one with its track size.
-        const auto placements = [](const QRect &available, int screenX, int borderWidth,
-                                   int paddedBorderWidth) {
-            const auto text = [](const MaxPlacement &p) {
-                return QString::asprintf("%dx%d at %d,%d%s", p.maxWidth, p.maxHeight, p.maxX, p.maxY,
-                                         p.trackSize ? " track" : "");
-            };
-            const MaxPlacement plain =
-                maxPlacement({available.x(), available.y(), available.width(), available.height()}, screenX);
-            return text(plain) + "; " +
-                   text(withFrameBorder(plain, frameBorder(borderWidth, paddedBorderWidth)));
+        // The maximised placement, then the framed one with its track size.
+        const auto text = [](const MaxPlacement &p) {
+            return QString::asprintf("%dx%d at %d,%d%s", p.maxWidth, p.maxHeight, p.maxX, p.maxY,
+                                     p.trackSize ? " track" : "");
         };
-        QCOMPARE(placements(QRect(62, 0, 1858, 1080), 0, 1, 4),
-                 QStringLiteral("1858x1080 at 62,0; 1872x1094 at 55,-7 track"));
+        const MaxPlacement left = maxPlacement({62, 0, 1858, 1080}, 0);
+        QCOMPARE(text(left) + "; " + text(withFrameBorder(left, frameBorder(1, 4))),
+                 QString("1858x1080 at 62,0; 1872x1094 at 55,-7 track"));
         // Only the horizontal position is made relative to the screen.
-        QCOMPARE(placements(QRect(1920, 40, 2560, 1400), 1920, 0, 0),
-                 QStringLiteral("2560x1400 at 0,40; 2564x1404 at -2,38 track"));
+        const MaxPlacement right = maxPlacement({1920, 40, 2560, 1400}, 1920);
+        QCOMPARE(text(right) + "; " + text(withFrameBorder(right, frameBorder(0, 0))),
+                 QString("2560x1400 at 0,40; 2564x1404 at -2,38 track"));
     }
 };
 

@@ -3,9 +3,7 @@
 #include "framelessdialog.h"
 #include "mainwindowframelesscontainer.h"
 
-#include <QLayout>
-#include <QToolButton>
-#include <QtTest>
+#include "testsupport.h"
 
 class tst_FramelessMainWindow : public QObject
 {
@@ -17,21 +15,17 @@ private slots:
     void lifetime_data()
     {
         QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("gone");
         QTest::addColumn<QString>("guard"); // "allow", "veto" or none
         QTest::addColumn<int>("asked");
         QTest::addColumn<int>("closed");
-        QTest::addColumn<bool>("gone");
         for (const char *victim : {"main window", "container", "container's parent"})
-            QTest::addRow("%s deleted", victim) << QString(victim) << "veto" << 0 << 0 << true;
-        QTest::newRow("close button, no guard") << "close button"
-                                                << "" << 0 << 1 << true;
-        QTest::newRow("close button, allowing guard") << "close button"
-                                                      << "allow" << 1 << 1 << true;
-        QTest::newRow("window manager, vetoing guard") << "alt+F4"
-                                                       << "veto" << 1 << 0 << false;
+            QTest::addRow("%s deleted", victim) << QString(victim) << true << "veto" << 0 << 0;
+        QTest::newRow("close button, no guard") << "close button" << true << "" << 0 << 1;
+        QTest::newRow("close button, allowing guard") << "close button" << true << "allow" << 1 << 1;
+        QTest::newRow("window manager, vetoing guard") << "alt+F4" << false << "veto" << 1 << 0;
         // A direct close() is not guarded and emits nothing.
-        QTest::newRow("close(), vetoing guard") << "close()"
-                                                << "veto" << 0 << 0 << true;
+        QTest::newRow("close(), vetoing guard") << "close()" << true << "veto" << 0 << 0;
     }
 
     void lifetime()

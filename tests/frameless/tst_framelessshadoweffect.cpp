@@ -1,15 +1,11 @@
 #include "framelessshadoweffect_p.h"
 
-#include <QApplication>
-#include <QBoxLayout>
-#include <QStyle>
-#include <QTest>
+#include "testsupport.h"
 
 namespace {
 
-// A frame as a container holds it: a margin for the shadow, a title strip one pixel inside the frame that
-// reaches into rounded corners, and a grip in its bottom-right corner that turns opaque when filled. A
-// negative radius leaves the frame itself transparent.
+// A frame as a container holds it: a margin for the shadow, a title strip 1 px inside reaching into rounded
+// corners, a bottom-right grip that turns opaque when filled. A negative radius leaves the frame transparent.
 struct Scene
 {
     Scene(const QSize &frameSize, int radius)
@@ -30,10 +26,11 @@ struct Scene
         frame->setObjectName("frame");
         const QString rule(
             "#frame { background: rgb(45,48,55); border-radius: %1px; border: 1px solid gray; }");
-        host.setStyleSheet((radius < 0 ? QString() : rule.arg(radius)) +
-                           "QWidget[wide=\"true\"] #frame { border-radius: 12px; }"
-                           "#frame[clear=\"true\"] { background: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 0,"
-                           " stop: 0.2 black, stop: 0.5 transparent, stop: 0.8 black); }");
+        host.setStyleSheet(
+            (radius < 0 ? QString() : rule.arg(radius)) +
+            "QWidget[changed=\"true\"] #frame { border-radius: 12px; }"
+            "#frame[changed=\"true\"] { background: qlineargradient(x1: 0, y1: 0, x2: 1, y2: 0,"
+            " stop: 0.2 black, stop: 0.5 transparent, stop: 0.8 black); }");
     }
 
     QImage rendered(int dpr)
@@ -50,33 +47,6 @@ struct Scene
     QWidget *grip = new QWidget;
 };
 
-void configure(QGraphicsDropShadowEffect *effect, const QColor &colour)
-{
-    effect->setBlurRadius(9.0);
-    effect->setOffset(0, 0);
-    effect->setColor(colour);
-}
-
-// Sets the property @p name on @p holder, then re-polishes the frame as the containers do.
-void setAndRepolish(QObject *holder, const char *name, QWidget *frame)
-{
-    holder->setProperty(name, true);
-    frame->style()->unpolish(frame);
-    frame->style()->polish(frame);
-}
-
-// Where two renderings first differ by more than 2 in a channel; empty when they do not.
-QString firstDifference(const QImage &expected, const QImage &actual)
-{
-    const uchar *e = expected.constBits();
-    const uchar *a = actual.constBits();
-    for (qsizetype i = 0; i < expected.sizeInBytes(); ++i) {
-        if (std::abs(e[i] - a[i]) > 2)
-            return QString("(%1, %2)").arg(i / 4 % expected.width()).arg(i / 4 / expected.width());
-    }
-    return QString();
-}
-
 } // namespace
 
 class tst_FramelessShadowEffect : public QObject
@@ -85,65 +55,67 @@ class tst_FramelessShadowEffect : public QObject
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
-    void samePixelsAsStock_data();
-    void samePixelsAsStock();
+
+    void samePixelsAsStock_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("dpr");
+        QTest::addColumn<QString>("change");
+        const QColor highlight = QApplication::palette().color(QPalette::Highlight);
+        const QColor shadow = QApplication::palette().color(QPalette::Shadow);
+        QTest::newRow("square, even, grown") << QSize(200, 120) << 0 << highlight << 1 << "resize";
+        QTest::newRow("square, odd, dpr 2") << QSize(201, 121) << 0 << shadow << 2 << "";
+        QTest::newRow("rounded, odd") << QSize(333, 217) << 6 << shadow << 1 << "";
+        QTest::newRow("rounded, even, dpr 2") << QSize(300, 200) << 6 << highlight << 2 << "";
+        QTest::newRow("no outline to slice") << QSize(240, 160) << -1 << highlight << 1 << "";
+        QTest::newRow("shorter than the slices") << QSize(130, 70) << 30 << highlight << 1 << "";
+        QTest::newRow("odd, dpr 2, grown") << QSize(241, 161) << 6 << highlight << 2 << "resize";
+        QTest::newRow("resized to an odd width") << QSize(240, 160) << 6 << highlight << 1 << "resize odd";
+        // The window's property changes the radius behind the frame's back; the frame's own clears its middle
+        // only.
+        QTest::newRow("re-polished to another radius")
+            << QSize(241, 161) << 6 << shadow << 2 << "host property";
+        QTest::newRow("re-polished see-through") << QSize(240, 160) << 6 << shadow << 1 << "frame property";
+        QTest::newRow("recoloured") << QSize(240, 160) << 6 << shadow << 1 << "colour";
+        QTest::newRow("corner grip filled") << QSize(240, 160) << 6 << highlight << 1 << "corner";
+    }
+
+    void samePixelsAsStock()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, radius);
+        QFETCH(QColor, colour);
+        QFETCH(int, dpr);
+        QFETCH(QString, change);
+        Scene scene(size, radius);
+        auto *effect = new FramelessShadowEffect(scene.frame);
+        auto *stock = new QGraphicsDropShadowEffect(&scene.host);
+        for (QGraphicsDropShadowEffect *shadow : {static_cast<QGraphicsDropShadowEffect *>(effect), stock}) {
+            shadow->setBlurRadius(9.0);
+            shadow->setOffset(0, 0);
+            shadow->setColor(change == "colour" && shadow == effect ? QColor(Qt::red) : colour);
+        }
+        scene.frame->setGraphicsEffect(effect);
+        // The first rendering fills the caches that the change must invalidate.
+        scene.rendered(dpr);
+        if (change.startsWith("resize")) {
+            scene.host.resize(scene.host.size() + (change.endsWith("odd") ? QSize(37, 22) : QSize(300, 200)));
+        } else if (change.endsWith("property")) {
+            (change.startsWith("host") ? &scene.host : scene.frame)->setProperty("changed", true);
+            scene.frame->style()->unpolish(scene.frame);
+            scene.frame->style()->polish(scene.frame);
+        } else if (change == "colour") {
+            effect->setColor(colour);
+        } else if (change == "corner") {
+            scene.grip->setAutoFillBackground(true);
+        }
+        const QImage actual = scene.rendered(dpr);
+        scene.frame->setGraphicsEffect(stock);
+        QCOMPARE(firstDifference(scene.rendered(dpr), actual), QString());
+    }
 };
-
-void tst_FramelessShadowEffect::samePixelsAsStock_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("radius");
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<int>("dpr");
-    QTest::addColumn<QString>("change");
-    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
-    const QColor shadow = QApplication::palette().color(QPalette::Shadow);
-    QTest::newRow("square, even, grown") << QSize(200, 120) << 0 << highlight << 1 << "resize";
-    QTest::newRow("square, odd, dpr 2") << QSize(201, 121) << 0 << shadow << 2 << "";
-    QTest::newRow("rounded, odd") << QSize(333, 217) << 6 << shadow << 1 << "";
-    QTest::newRow("rounded, even, dpr 2") << QSize(300, 200) << 6 << highlight << 2 << "";
-    QTest::newRow("no outline to slice") << QSize(240, 160) << -1 << highlight << 1 << "";
-    QTest::newRow("shorter than the slices") << QSize(130, 70) << 30 << highlight << 1 << "";
-    QTest::newRow("odd, dpr 2, grown") << QSize(241, 161) << 6 << highlight << 2 << "resize";
-    QTest::newRow("resized to an odd width") << QSize(240, 160) << 6 << highlight << 1 << "resize odd";
-    // The window's property changes the frame's radius behind its back; the frame's own one lets the shadow
-    // show through its middle, away from the corners.
-    QTest::newRow("re-polished to another radius") << QSize(241, 161) << 6 << shadow << 2 << "radius";
-    QTest::newRow("re-polished see-through") << QSize(240, 160) << 6 << shadow << 1 << "see-through";
-    QTest::newRow("recoloured") << QSize(240, 160) << 6 << shadow << 1 << "colour";
-    QTest::newRow("corner grip filled") << QSize(240, 160) << 6 << highlight << 1 << "corner";
-}
-
-void tst_FramelessShadowEffect::samePixelsAsStock()
-{
-    QFETCH(QSize, size);
-    QFETCH(int, radius);
-    QFETCH(QColor, colour);
-    QFETCH(int, dpr);
-    QFETCH(QString, change);
-    Scene scene(size, radius);
-    auto *effect = new FramelessShadowEffect(scene.frame);
-    configure(effect, change == "colour" ? QColor(Qt::red) : colour);
-    scene.frame->setGraphicsEffect(effect);
-    // The first rendering fills the caches that the change must invalidate.
-    scene.rendered(dpr);
-    if (change.startsWith("resize"))
-        scene.host.resize(scene.host.size() + (change.endsWith("odd") ? QSize(37, 22) : QSize(300, 200)));
-    else if (change == "radius")
-        setAndRepolish(&scene.host, "wide", scene.frame);
-    else if (change == "see-through")
-        setAndRepolish(scene.frame, "clear", scene.frame);
-    else if (change == "colour")
-        effect->setColor(colour);
-    else if (change == "corner")
-        scene.grip->setAutoFillBackground(true);
-    const QImage actual = scene.rendered(dpr);
-
-    auto *stock = new QGraphicsDropShadowEffect;
-    configure(stock, colour);
-    scene.frame->setGraphicsEffect(stock);
-    QCOMPARE(firstDifference(scene.rendered(dpr), actual), QString());
-}
 
 QTEST_MAIN(tst_FramelessShadowEffect)
 #include "tst_framelessshadoweffect.moc"

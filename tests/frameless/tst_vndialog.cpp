@@ -1,9 +1,6 @@
-#include "framelesstestsupport.h"
 #include "messagebox.h"
 
-#include <QFile>
-#include <QLabel>
-#include <QtTest>
+#include "testsupport.h"
 
 class TestVnDialog : public QObject
 {
@@ -22,8 +19,7 @@ private slots:
         QTest::addColumn<QString>("piece");
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<QRect>("expected");
-        // The dialog at (100, 100, 300 x 250) may be 200 x 150 to 400 x 350, both limits excluded on the
-        // edges.
+        // The dialog at (100, 100, 300 x 250) may be 200 x 150 to 400 x 350, limits excluded on the edges.
         const QRect start(100, 100, 300, 250);
         QTest::newRow("left 201") << "left_edge_widget" << QPoint(199, 0) << QRect(199, 100, 201, 250);
         QTest::newRow("left 200") << "left_edge_widget" << QPoint(200, 0) << start;
@@ -44,18 +40,18 @@ private slots:
         QFETCH(QRect, expected);
         VnDialog dialog(nullptr, true);
         dialog.setTitleColor(QColor(1, 2, 3));
-        const QPointer<QLabel> label(dialog.findChild<QLabel *>(QStringLiteral("title_label")));
-        auto *title = new QLabel(QStringLiteral("own"));
-        title->setObjectName(QStringLiteral("own_title"));
+        const QPointer<QLabel> label(dialog.findChild<QLabel *>("title_label"));
+        auto *title = new QLabel("own");
+        title->setObjectName("own_title");
         dialog.setTitleWidget(title);
-        dialog.setWindowTitle(QStringLiteral("changed"));
+        dialog.setWindowTitle("changed");
         dialog.setMinimumSize(200, 150);
         dialog.setMaximumSize(400, 350);
         dialog.setGeometry(100, 100, 300, 250);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         // The title widget took the label's place and colour, and does not follow the window title.
-        QVERIFY(label.isNull() && title->text() == QLatin1String("own"));
+        QVERIFY(label.isNull() && title->text() == "own");
         QCOMPARE(title->geometry(), QRect(2, 2, 264, 32));
         QCOMPARE(title->grab().toImage().pixelColor(250, 2), QColor(1, 2, 3));
         auto *strip = dialog.findChild<QWidget *>(piece);
@@ -76,21 +72,19 @@ private slots:
 
     void themeReplacesConstructorValues()
     {
-        QFile sheet(QStringLiteral(":/stylesheet/zevorer.qss"));
-        QVERIFY(sheet.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+        qApp->setStyleSheet("file:///:/stylesheet/zevorer.qss");
         VnDialog plain;
         VnDialog2 overlaid;
-        VnMessageBox box(VnMessageBox::Quit, QStringLiteral("Text"), QString());
+        VnMessageBox box(VnMessageBox::Quit, "Text", QString());
         for (VnDialog *dialog : {&plain, static_cast<VnDialog *>(&overlaid), static_cast<VnDialog *>(&box)}) {
             // What a subclass's constructor might set; polishing replaces it.
             dialog->setBorderWidth(5);
             dialog->setTitleColor(Qt::green);
-            dialog->setCloseBtnPixmap(QStringLiteral(":/nothing.png"));
+            dialog->setCloseBtnPixmap(":/nothing.png");
             dialog->ensurePolished();
             QCOMPARE(dialog->borderColor(), QColor(20, 23, 27));
             QCOMPARE(dialog->titleColor(), QColor(64, 68, 80));
-            QCOMPARE(dialog->closeBtnPixmap(), QStringLiteral(":/icon/btn_close_15x15_s1.png"));
+            QCOMPARE(dialog->closeBtnPixmap(), QString(":/icon/btn_close_15x15_s1.png"));
             QCOMPARE(dialog->contentsMargins(), QMargins(2, 36, 2, 2));
         }
     }

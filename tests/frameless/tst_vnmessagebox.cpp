@@ -2,18 +2,13 @@
 
 #include "testsupport.h"
 
-#include <QDesktopServices>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
-
 class TestVnMessageBox : public QObject
 {
     Q_OBJECT
 
 public:
     Q_INVOKABLE void openUrl(const QUrl &url) { opened << url; }
+    QList<QUrl> opened;
 
 private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -26,18 +21,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         // The buttons stand in the order of their kinds, whatever the order of the bits.
         QStringList row;
-        auto layout = box.findChild<QHBoxLayout *>(QStringLiteral("button_layout"));
-        for (int i = 0; i < layout->count(); ++i) {
+        auto layout = box.findChild<QHBoxLayout *>("button_layout");
+        for (int i = 0; i < layout->count(); ++i)
             if (auto button = qobject_cast<QPushButton *>(layout->itemAt(i)->widget()))
                 row << button->text();
-        }
         QCOMPARE(row, QStringList({"Ok", "Cancel", "Help", "SaveAll", "Yes", "Ignore", "Quit"}));
         // The text is rich text: its link opens in the browser, and the box stays open.
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
-        QTest::mouseClick(box.findChild<QLabel *>(QStringLiteral("text_label")), Qt::LeftButton,
-                          Qt::NoModifier, QPoint(10, 12));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+        QDesktopServices::setUrlHandler("https", this, "openUrl");
+        QTest::mouseClick(box.findChild<QLabel *>("text_label"), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(10, 12));
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(opened, QList<QUrl>{QUrl("https://example.org/")});
         QVERIFY(box.isVisible());
     }
 
@@ -45,13 +39,8 @@ private slots:
     {
         // Closed through its title strip, the box answers 0 (a clicked button's value: tst_showcasewindow).
         answerModal({"close_pushButton"});
-        QCOMPARE(VnMessageBox::warning(nullptr, QStringLiteral("Title"), QStringLiteral("Text"),
-                                       0x4000 | 0x10000, 0),
-                 0);
+        QCOMPARE(VnMessageBox::warning(nullptr, "Title", "Text", 0x4000 | 0x10000, 0), 0);
     }
-
-private:
-    QList<QUrl> opened;
 };
 
 QTEST_MAIN(TestVnMessageBox)

@@ -1,9 +1,6 @@
 #include "windowdragger.h"
 
-#include "framelesstestsupport.h"
-
-#include <QSignalSpy>
-#include <QTest>
+#include "testsupport.h"
 
 class tst_WindowDragger : public QObject
 {

@@ -1,9 +1,6 @@
 #include "showcasewindow.h"
 #include "testsupport.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 class tst_ShowcaseWindow : public QObject
 {
     Q_OBJECT
@@ -16,13 +13,11 @@ private slots:
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("message box") << "information_pushButton" << QStringList{"ok_pushButton"}
-                                     << "Last answer: OK";
-        QTest::newRow("frameless dialog") << "dialog_pushButton" << QStringList{"close_toolButton"}
-                                          << "The frameless dialog was cancelled.";
-        const QString next = QStringLiteral("next_pushButton"); // through its three pages
-        QTest::newRow("wizard") << "wizard_pushButton" << QStringList{next, next, next}
-                                << "The wizard finished.";
+        QTest::newRow("message box") << "information" << QStringList{"ok_pushButton"} << "Last answer: OK";
+        QTest::newRow("dialog") << "dialog" << QStringList{"close_toolButton"}
+                                << "The frameless dialog was cancelled.";
+        const QString next = "next_pushButton"; // through its three pages
+        QTest::newRow("wizard") << "wizard" << QStringList{next, next, next} << "The wizard finished.";
     }
 
     void windowsAnswer()
@@ -32,7 +27,7 @@ private slots:
         ShowcaseWindow window;
         window.show();
         answerModal(answers);
-        window.findChild<QPushButton *>(opener)->click();
+        window.findChild<QPushButton *>(opener + "_pushButton")->click();
         QTEST(window.findChild<QLabel *>("result_label")->text(), "shown");
     }
 };

@@ -1,7 +1,6 @@
 #include "stylesheet.h"
 
-#include <QPushButton>
-#include <QtTest>
+#include "testsupport.h"
 
 class tst_StyleSheet : public QObject
 {
@@ -16,7 +15,7 @@ private slots:
 
     void themeColours()
     {
-        applyStyleSheetResource(*qApp, QStringLiteral(":/stylesheet/zevorer.qss"));
+        applyStyleSheetResource(*qApp, ":/stylesheet/zevorer.qss");
         QPushButton button;
         button.resize(120, 40);
         button.show();
@@ -29,28 +28,22 @@ private slots:
         QCOMPARE(centre(), QColor(63, 109, 169));
     }
 
-    void missingResourceKeepsDefaultLook()
+    void zeroByteThenMissingSheet()
     {
-        applyStyleSheetResource(*qApp, QStringLiteral(":/stylesheet/zevorer.qss"));
-        // No message of any kind: an unreadable sheet simply empties the application's sheet.
+        QTemporaryFile file;
+        QVERIFY(file.open() && file.write("QLabel { color: #010203; }\0QLabel { color: red; }", 49) == 49);
+        file.close();
+        applyStyleSheetResource(*qApp, file.fileName());
+        QCOMPARE(qApp->styleSheet(), QString("QLabel { color: #010203; }"));
+        // No message of any kind: a sheet that cannot be read simply empties the application's sheet.
         static int messages;
         messages = 0;
         const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext &, const QString &) { ++messages; });
-        applyStyleSheetResource(*qApp, QStringLiteral(":/stylesheet/absent.qss"));
+        applyStyleSheetResource(*qApp, ":/stylesheet/absent.qss");
         qInstallMessageHandler(previous);
         QCOMPARE(messages, 0);
         QCOMPARE(qApp->styleSheet(), QString());
-    }
-
-    void endsAtZeroByte()
-    {
-        QTemporaryFile file;
-        QVERIFY(file.open());
-        file.write(QByteArray("QLabel { color: #010203; }\0QLabel { color: red; }", 49));
-        file.close();
-        applyStyleSheetResource(*qApp, file.fileName());
-        QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: #010203; }"));
     }
 };
 
