@@ -4,6 +4,7 @@
 #include "ui_dialogframelesscontainer.h"
 
 #include <QDialog>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 class VNDialogFramelessContainer::FramelessContainerPrivate
@@ -12,8 +13,10 @@ class VNDialogFramelessContainer::FramelessContainerPrivate
 public:
     using FramelessState::FramelessState;
 
+    QToolButton *minimizeButton() const { return ui.minimize_toolButton; }
     QToolButton *maximizeButton() const { return ui.maximize_toolButton; }
     QToolButton *restoreButton() const { return ui.restore_toolButton; }
+    QToolButton *closeButton() const { return ui.close_toolButton; }
 
     /// Sets or removes the style property @p name on the container, its frame and its title bar, then
     /// re-polishes the container.
@@ -41,6 +44,7 @@ VNDialogFramelessContainer::VNDialogFramelessContainer(int minMaxButtons, QWidge
     d->shadowEnabled = false;
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
     d->ui.setupUi(this);
+    d->labelButtons();
     d->contentLayout = new QVBoxLayout(d->ui.content_widget);
     d->contentLayout->setSpacing(0);
     d->contentLayout->setContentsMargins(0, 0, 0, 0);
@@ -75,7 +79,7 @@ void VNDialogFramelessContainer::setDialog(QDialog *dialog)
         qWarning("VNDialogFramelessContainer::setDialog: no dialog given");
         return;
     }
-    d->ui.title_label->setText(dialog->windowTitle());
+    setWindowTitle(dialog->windowTitle());
     connect(dialog, &QWidget::windowIconChanged, this, &VNDialogFramelessContainer::setWindowIcon);
     connect(dialog, &QWidget::windowTitleChanged, this, &VNDialogFramelessContainer::setWindowTitle);
     // The dialog's position only when the application gave it one: a container nobody has positioned is
@@ -166,9 +170,22 @@ void VNDialogFramelessContainer::setVisible(bool visible)
 void VNDialogFramelessContainer::setWindowTitle(const QString &text)
 {
     d->ui.title_label->setText(text);
+    // Screen readers name a window by its accessible name before its window title, which stays the form's.
+    setAccessibleName(text);
 }
 
 void VNDialogFramelessContainer::setWindowIcon(const QIcon &) {}
+
+void VNDialogFramelessContainer::keyPressEvent(QKeyEvent *event)
+{
+    // The window receives the keys itself when nothing in the dialog takes the focus; Escape and Enter are
+    // the dialog's all the same. Handed on, the key comes back here unhandled, no longer spontaneous.
+    QDialog *held = dialog();
+    if (held && event->spontaneous() && !focusWidget())
+        QCoreApplication::sendEvent(held, event);
+    else
+        QWidget::keyPressEvent(event);
+}
 
 void VNDialogFramelessContainer::applyLookState(FrameLook look)
 {

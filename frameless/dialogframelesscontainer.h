@@ -54,10 +54,15 @@ signals:
 public slots:
     /// Shows or hides the container; hiding emits willHide() afterwards.
     void setVisible(bool visible) override;
-    /// Shows @p text in the title bar; the container's own window title is left as it is.
+    /// Shows @p text in the title bar and makes it the name screen readers give the window; the container's
+    /// own window title is left as it is.
     void setWindowTitle(const QString &text);
     /// Accepts the dialog's icon; the dialog container has no place to show it.
     void setWindowIcon(const QIcon &ico);
+
+protected:
+    /// Hands the keys the window receives itself, when nothing in the dialog has the focus, to the dialog.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     friend class VNFramelessContainerT<VNDialogFramelessContainer>;

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopWidget>
 #include <QIcon>
 #include <QLayout>
@@ -23,7 +24,8 @@
 #include <memory>
 
 /// The state and operations shared by the containers' private records. The record of container @p T derives
-/// from it and adds the form and its own fields; it must offer maximizeButton() and restoreButton().
+/// from it and adds the form and its own fields; it must offer minimizeButton(), maximizeButton(),
+/// restoreButton() and closeButton().
 template <typename T> class FramelessState
 {
 public:
@@ -242,6 +244,26 @@ public:
         }
     }
 
+    /// Gives the image-only title-bar buttons their names, in the current language, as tool tips and for
+    /// screen readers; like a system title bar's, they stay out of the focus chain, so that the keys go to
+    /// the window's content.
+    void labelButtons()
+    {
+        auto *record = q->d.get();
+        const std::pair<QAbstractButton *, const char *> buttons[] = {
+            {record->minimizeButton(), QT_TRANSLATE_NOOP("VNFramelessContainer", "Minimize")},
+            {record->maximizeButton(), QT_TRANSLATE_NOOP("VNFramelessContainer", "Maximize")},
+            {record->restoreButton(), QT_TRANSLATE_NOOP("VNFramelessContainer", "Restore")},
+            {record->closeButton(), QT_TRANSLATE_NOOP("VNFramelessContainer", "Close")},
+        };
+        for (const auto &[button, text] : buttons) {
+            const QString name = QCoreApplication::translate("VNFramelessContainer", text);
+            button->setToolTip(name);
+            button->setAccessibleName(name);
+            button->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+
     /// The screen of the container's window; the primary screen while the window has no native window yet.
     QScreen *screen() const
     {
@@ -407,9 +429,11 @@ bool VNFramelessContainerT<T>::nativeEvent(const QByteArray &eventType, void *me
 template <typename T> void VNFramelessContainerT<T>::changeEvent(QEvent *event)
 {
     event->accept();
+    auto *d = static_cast<T *>(this)->d.get();
+    if (event->type() == QEvent::LanguageChange)
+        d->labelButtons();
     if (event->type() != QEvent::WindowStateChange)
         return;
-    auto *d = static_cast<T *>(this)->d.get();
     const Qt::WindowStates state = windowState();
     if (state == Qt::WindowNoState) {
         d->showRestoreButton(false);

@@ -12,8 +12,10 @@ class VNMainWindowFramelessContainer::FramelessContainerPrivate
 public:
     using FramelessState::FramelessState;
 
+    QToolButton *minimizeButton() const { return ui.minimizeButton; }
     QToolButton *maximizeButton() const { return ui.maximizeButton; }
     QToolButton *restoreButton() const { return ui.restoreButton; }
+    QToolButton *closeButton() const { return ui.closeButton; }
 
     /// The icon for the application's current state.
     const QIcon &currentIcon() const
@@ -55,6 +57,7 @@ VNMainWindowFramelessContainer::VNMainWindowFramelessContainer(QWidget *parent)
     , d(std::make_unique<FramelessContainerPrivate>(this))
 {
     d->ui.setupUi(this);
+    d->labelButtons();
     d->ui.restoreButton->hide();
     d->applyFrameState(QGuiApplication::applicationState() == Qt::ApplicationActive, true);
 }
@@ -69,7 +72,7 @@ void VNMainWindowFramelessContainer::setMainWindow(QMainWindow *window)
     }
     d->mainWindow = window;
     d->refreshIcon(d->currentIcon());
-    d->ui.titleText->setText(window->windowTitle());
+    setWindowTitle(window->windowTitle());
     connect(window, &QWidget::windowTitleChanged, this, &VNMainWindowFramelessContainer::setWindowTitle);
     // As for the dialog container: the main window's position only when the application gave it one.
     if (window->testAttribute(Qt::WA_Moved))
@@ -141,6 +144,8 @@ void VNMainWindowFramelessContainer::requestClose()
 void VNMainWindowFramelessContainer::setWindowTitle(const QString &text)
 {
     d->ui.titleText->setText(text);
+    // Screen readers name a window by its accessible name before its window title, which stays empty.
+    setAccessibleName(text);
 }
 
 void VNMainWindowFramelessContainer::on_minimizeButton_clicked()

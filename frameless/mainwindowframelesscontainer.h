@@ -54,7 +54,8 @@ signals:
     void closed();
 
 public slots:
-    /// Shows @p text in the title bar; the container's own window title is left as it is.
+    /// Shows @p text in the title bar and makes it the name screen readers give the window; the container's
+    /// own window title is left as it is.
     void setWindowTitle(const QString &text);
 
 private slots:

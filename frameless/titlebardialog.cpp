@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -115,6 +116,10 @@ void VnDialogPrivate::applyStyles()
     if (titleWidget)
         titleWidget->setStyleSheet(QStringLiteral("background: %1").arg(titleColor.name()));
     closeButton->setIcon(QIcon(closeBtnPixmap));
+    // At the image's own size: stretched to the default icon size, its "@2x" file would be resampled too.
+    const QSize imageSize = QImageReader(closeBtnPixmap).size();
+    if (imageSize.isValid())
+        closeButton->setIconSize(imageSize);
     closeButton->setStyleSheet(QStringLiteral("QPushButton{background-color:%1;border:0px;}"
                                               "                                            "
                                               "QPushButton:hover{background-color:rgb(140,0,0);}")
@@ -145,7 +150,9 @@ void VnDialogPrivate::layoutFrame()
 
 void VnDialogPrivate::retranslate()
 {
+    // The button shows only an image: screen readers say its name.
     closeButton->setToolTip(VnDialog::tr("Close"));
+    closeButton->setAccessibleName(closeButton->toolTip());
 }
 
 void VnDialogPrivate::resizeFromEdge(QObject *edge, const QPoint &globalPos)

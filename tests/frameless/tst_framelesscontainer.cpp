@@ -5,6 +5,8 @@
 
 #include "testsupport.h"
 
+#include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 
 using namespace NativeWindowMessages;
@@ -131,6 +133,9 @@ private Q_SLOTS:
         button(c, "maximize")->click();
         const QRect available = c->windowHandle()->screen()->availableGeometry();
         QTRY_COMPARE(c->geometry(), available);
+        // Every native pixel of the area at every scale factor: the conversions of the size round-trip.
+        QCOMPARE(c->windowHandle()->handle()->geometry(),
+                 c->windowHandle()->screen()->handle()->availableGeometry());
         const QPoint edge = available.topLeft() + QPoint(5, 100);
         sendMouse(c, QEvent::MouseButtonPress, edge);
         sendMouse(c, QEvent::MouseMove, edge + QPoint(100, 0));
@@ -142,6 +147,38 @@ private Q_SLOTS:
         button(c, "restore")->click();
         QTRY_COMPARE(c->geometry(), geometry);
         QCOMPARE(appearance(c), inactive);
+    }
+
+    void accessibleNames_data()
+    {
+        QTest::addColumn<bool>("dialog");
+        QTest::newRow("dialog container") << true;
+        QTest::newRow("main-window container") << false;
+    }
+
+    void accessibleNames()
+    {
+        QFETCH(bool, dialog);
+        VNDialogFramelessContainer dialogContainer(1);
+        VNMainWindowFramelessContainer mainContainer;
+        QWidget *c = dialog ? static_cast<QWidget *>(&dialogContainer) : &mainContainer;
+        QWidget *window = dialog ? static_cast<QWidget *>(new QDialog) : new QMainWindow;
+        window->setWindowTitle("Title");
+        if (dialog)
+            dialogContainer.setDialog(static_cast<QDialog *>(window));
+        else
+            mainContainer.setMainWindow(static_cast<QMainWindow *>(window));
+        // What a screen reader says: the buttons' names, not "button", and the held window's title.
+        const auto name = [](QObject *o) {
+            return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+        };
+        QStringList names;
+        for (const char *role : {"minimize", "maximize", "restore", "close"})
+            names << name(button(c, role)) + '/' + button(c, role)->toolTip();
+        QCOMPARE(names,
+                 QStringList({"Minimize/Minimize", "Maximize/Maximize", "Restore/Restore", "Close/Close"}));
+        window->setWindowTitle("Renamed");
+        QCOMPARE(name(c), QString("Renamed"));
     }
 
     void iconFollowsApplicationState()

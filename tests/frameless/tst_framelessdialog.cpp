@@ -54,6 +54,8 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("finished");
         QTest::newRow("close button") << "close button" << true << 0 << 1;
+        QTest::newRow("Escape") << "Escape" << true << 0 << 1;
+        QTest::newRow("Enter, to the default button") << "Enter" << false << 1 << 1;
         QTest::newRow("done(1)") << "done" << false << 1 << 1;
         // Hiding the container ends the run without finishing the dialog.
         QTest::newRow("container hidden") << "hide" << false << 0 << 0;
@@ -72,13 +74,26 @@ private slots:
         // Refuses the first request to end the dialog and allows the next.
         dialog.setDoneGuard([&asked](int r) { return asked << r, asked.size() > 1; });
         QSignalSpy finished(&dialog, &QDialog::finished);
+        if (ending == "Enter") {
+            // From the text field that has the focus to the default button. Without either, the keys reach
+            // the container's window itself.
+            new QLineEdit(&dialog);
+            auto *ok = new QPushButton("OK", &dialog);
+            ok->setDefault(true);
+            connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        }
         const auto end = [&dialog, ending, result] {
-            if (ending == "close button")
+            if (ending == "close button") {
                 dialog.container()->findChild<QToolButton *>("close_toolButton")->click();
-            else if (ending == "hide")
+            } else if (ending == "Escape" || ending == "Enter") {
+                QVERIFY(QTest::qWaitForWindowActive(dialog.container()));
+                QTest::keyClick(dialog.container()->windowHandle(),
+                                ending == "Enter" ? Qt::Key_Enter : Qt::Key_Escape);
+            } else if (ending == "hide") {
                 dialog.container()->hide();
-            else
+            } else {
                 dialog.done(result);
+            }
         };
         later(qApp, [&] {
             const auto endRunOnFailure = qScopeGuard([container] {

@@ -2,6 +2,22 @@
 
 #include "testsupport.h"
 
+namespace {
+/// Whether @p picture shows @p art, laid over the colour of the picture's bottom-right pixel, somewhere.
+bool shows(const QImage &picture, const QImage &art)
+{
+    QImage expected(art.size(), QImage::Format_ARGB32);
+    expected.fill(picture.pixelColor(picture.width() - 1, picture.height() - 1));
+    // Pixel for pixel, though an "@2x" file comes with a device pixel ratio of 2.
+    QPainter(&expected).drawImage(QRect(QPoint(0, 0), art.size()), art);
+    for (int y = 0; y + art.height() <= picture.height(); ++y)
+        for (int x = 0; x + art.width() <= picture.width(); ++x)
+            if (firstDifference(expected, picture.copy(QRect(QPoint(x, y), art.size()))).isEmpty())
+                return true;
+    return false;
+}
+} // namespace
+
 class TestVnDialog : public QObject
 {
     Q_OBJECT
@@ -60,6 +76,47 @@ private slots:
         QTRY_COMPARE(dialog.geometry(), expected);
     }
 
+    void artwork_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("image");
+        QTest::newRow("close cross") << "close_pushButton"
+                                     << ":/icon/btn_close_15x15_s1.png";
+        QTest::newRow("error icon") << "icon_label"
+                                    << ":/icon/error_40x40_s1.png";
+        QTest::newRow("check box") << "check_box"
+                                   << ":/icon/checkbox_checked_20x20_s1.png";
+        QTest::newRow("radio button") << "radio_button"
+                                      << ":/icon/radiobutton_unchecked_18x18_s1.png";
+    }
+
+    void artwork()
+    {
+        QFETCH(QString, widget);
+        QFETCH(QString, image);
+        const qreal ratio = qApp->devicePixelRatio();
+        if (ratio != std::ceil(ratio))
+            QSKIP("drawn from the 2x artwork, scaled down to the screen");
+        // As the program does: on a scaled screen images come from their "@2x" files.
+        QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+        qApp->setStyleSheet("file:///:/stylesheet/dark_theme.qss");
+        VnMessageBox box(0, "Text", ":/icon/error_40x40_s1.png");
+        auto *check = new QCheckBox(&box);
+        check->setObjectName("check_box");
+        check->setChecked(true);
+        auto *radio = new QRadioButton(&box);
+        radio->setObjectName("radio_button");
+        box.layout()->addWidget(check);
+        box.layout()->addWidget(radio);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QImage picture =
+            box.findChild<QWidget *>(widget)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage art = QImage(ratio > 1 ? image.replace(".png", "@2x.png") : image)
+                               .convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(shows(picture, art), qPrintable(image));
+    }
+
     void stayTop()
     {
         VnDialog before;
@@ -86,6 +143,11 @@ private slots:
             QCOMPARE(dialog->titleColor(), QColor(64, 68, 80));
             QCOMPARE(dialog->closeBtnPixmap(), QString(":/icon/btn_close_15x15_s1.png"));
             QCOMPARE(dialog->contentsMargins(), QMargins(2, 36, 2, 2));
+            // Screen readers name the image-only close button.
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(dialog->findChild<QPushButton *>("close_pushButton"))
+                    ->text(QAccessible::Name),
+                QString("Close"));
         }
     }
 };

@@ -26,6 +26,12 @@ private slots:
             if (auto button = qobject_cast<QPushButton *>(layout->itemAt(i)->widget()))
                 row << button->text();
         QCOMPARE(row, QStringList({"Ok", "Cancel", "Help", "SaveAll", "Yes", "Ignore", "Quit"}));
+        // Tab walks them in that order and comes back round.
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QStringList walked;
+        for (int i = 0; i <= row.size(); ++i, QTest::keyClick(box.windowHandle(), Qt::Key_Tab))
+            walked << QApplication::focusWidget()->property("text").toString();
+        QCOMPARE(walked, row + row.mid(0, 1));
         // The text is rich text: its link opens in the browser, and the box stays open.
         QDesktopServices::setUrlHandler("https", this, "openUrl");
         QTest::mouseClick(box.findChild<QLabel *>("text_label"), Qt::LeftButton, Qt::NoModifier,
@@ -35,11 +41,34 @@ private slots:
         QVERIFY(box.isVisible());
     }
 
+    void closedWithoutButton_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("way");
+        // A box answers 0 (a clicked button's value: tst_showcasewindow); the dialogs end Rejected, also 0.
+        QTest::newRow("VnMessageBox, title strip") << "VnMessageBox"
+                                                   << "close_pushButton";
+        QTest::newRow("VnMessageBox, Escape") << "VnMessageBox"
+                                              << "Escape";
+        QTest::newRow("VnDialog, Escape") << "VnDialog"
+                                          << "Escape";
+        QTest::newRow("VnDialog2, Escape") << "VnDialog2"
+                                           << "Escape";
+    }
+
     void closedWithoutButton()
     {
-        // Closed through its title strip, the box answers 0 (a clicked button's value: tst_showcasewindow).
-        answerModal({"close_pushButton"});
-        QCOMPARE(VnMessageBox::warning(nullptr, "Title", "Text", 0x4000 | 0x10000, 0), 0);
+        QFETCH(QString, dialog);
+        QFETCH(QString, way);
+        if (way == "Escape")
+            later(qApp,
+                  [] { QTest::keyClick(QApplication::activeModalWidget()->windowHandle(), Qt::Key_Escape); });
+        else
+            answerModal({way});
+        if (dialog == "VnMessageBox")
+            QCOMPARE(VnMessageBox::warning(nullptr, "Title", "Text", 0x4000 | 0x10000, 0), 0);
+        else
+            QCOMPARE((dialog == "VnDialog" ? VnDialog().exec() : VnDialog2().exec()), int(QDialog::Rejected));
     }
 };
 

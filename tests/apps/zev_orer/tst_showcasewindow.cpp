@@ -1,4 +1,5 @@
 #include "showcasewindow.h"
+#include "stylesheet.h"
 #include "testsupport.h"
 
 class tst_ShowcaseWindow : public QObject
@@ -7,6 +8,26 @@ class tst_ShowcaseWindow : public QObject
 
 private slots:
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void nothingClipped()
+    {
+        // In the program's theme, at every scale factor, each text has the room it asks for.
+        applyStyleSheetResource(*qApp, ":/stylesheet/zevorer.qss");
+        ShowcaseWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (QWidget *w : window.findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<QLabel *>(w);
+            if (!w->isVisible() || !(label || qobject_cast<QAbstractButton *>(w)))
+                continue;
+            const bool wraps = label && label->wordWrap();
+            const QSize needed(wraps ? 0 : w->sizeHint().width(),
+                               wraps ? w->heightForWidth(w->width()) : w->sizeHint().height());
+            QVERIFY2(w->width() >= needed.width() && w->height() >= needed.height(),
+                     qPrintable(w->objectName()));
+        }
+        qApp->setStyleSheet(QString());
+    }
 
     void windowsAnswer_data()
     {
