@@ -117,9 +117,11 @@ void VnDialogPrivate::applyStyles()
         titleWidget->setStyleSheet(QStringLiteral("background: %1").arg(titleColor.name()));
     closeButton->setIcon(QIcon(closeBtnPixmap));
     // At the image's own size: stretched to the default icon size, its "@2x" file would be resampled too.
-    const QSize imageSize = QImageReader(closeBtnPixmap).size();
-    if (imageSize.isValid())
-        closeButton->setIconSize(imageSize);
+    if (!closeBtnPixmap.isEmpty()) {
+        const QSize imageSize = QImageReader(closeBtnPixmap).size();
+        if (imageSize.isValid())
+            closeButton->setIconSize(imageSize);
+    }
     closeButton->setStyleSheet(QStringLiteral("QPushButton{background-color:%1;border:0px;}"
                                               "                                            "
                                               "QPushButton:hover{background-color:rgb(140,0,0);}")
