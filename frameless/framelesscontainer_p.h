@@ -429,11 +429,13 @@ bool VNFramelessContainerT<T>::nativeEvent(const QByteArray &eventType, void *me
 template <typename T> void VNFramelessContainerT<T>::changeEvent(QEvent *event)
 {
     event->accept();
-    auto *d = static_cast<T *>(this)->d.get();
+    // The derived container is reached only for these two kinds: change events of other kinds also arrive
+    // during the base construction, before the derived container exists.
     if (event->type() == QEvent::LanguageChange)
-        d->labelButtons();
+        static_cast<T *>(this)->d->labelButtons();
     if (event->type() != QEvent::WindowStateChange)
         return;
+    auto *d = static_cast<T *>(this)->d.get();
     const Qt::WindowStates state = windowState();
     if (state == Qt::WindowNoState) {
         d->showRestoreButton(false);

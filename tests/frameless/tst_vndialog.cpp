@@ -8,8 +8,7 @@ bool shows(const QImage &picture, const QImage &art)
 {
     QImage expected(art.size(), QImage::Format_ARGB32);
     expected.fill(picture.pixelColor(picture.width() - 1, picture.height() - 1));
-    // Pixel for pixel, though an "@2x" file comes with a device pixel ratio of 2.
-    QPainter(&expected).drawImage(QRect(QPoint(0, 0), art.size()), art);
+    QPainter(&expected).drawImage(expected.rect(), art); // pixel for pixel, whatever the art's ratio
     for (int y = 0; y + art.height() <= picture.height(); ++y)
         for (int x = 0; x + art.width() <= picture.width(); ++x)
             if (firstDifference(expected, picture.copy(QRect(QPoint(x, y), art.size()))).isEmpty())

@@ -7,25 +7,8 @@ class tst_ShowcaseWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { applyStyleSheetResource(*qApp, ":/stylesheet/zevorer.qss"); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
-
-    void nothingClipped()
-    {
-        // In the program's theme, at every scale factor, each text has the room it asks for.
-        applyStyleSheetResource(*qApp, ":/stylesheet/zevorer.qss");
-        ShowcaseWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (QWidget *w : window.findChildren<QWidget *>()) {
-            const auto *label = qobject_cast<QLabel *>(w);
-            if (w->isVisible() && (label || qobject_cast<QAbstractButton *>(w)))
-                QVERIFY2(label && label->wordWrap()
-                             ? w->height() >= w->heightForWidth(w->width())
-                             : w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
-                         qPrintable(w->objectName()));
-        }
-        qApp->setStyleSheet(QString());
-    }
 
     void windowsAnswer_data()
     {
@@ -48,6 +31,17 @@ private slots:
         answerModal(answers);
         window.findChild<QPushButton *>(opener + "_pushButton")->click();
         QTEST(window.findChild<QLabel *>("result_label")->text(), "shown");
+        // In the program's theme, at every scale factor, each text, the answer's too, has the room it asks
+        // for.
+        const QList<QWidget *> widgets = window.findChildren<QWidget *>();
+        for (QWidget *w : widgets) {
+            const auto *label = qobject_cast<QLabel *>(w);
+            if (w->isVisible() && (label || qobject_cast<QAbstractButton *>(w)))
+                QVERIFY2(label && label->wordWrap()
+                             ? w->height() >= w->heightForWidth(w->width())
+                             : w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
+                         qPrintable(w->objectName()));
+        }
     }
 };
 
