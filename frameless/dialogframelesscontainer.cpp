@@ -4,8 +4,28 @@
 #include "ui_dialogframelesscontainer.h"
 
 #include <QDialog>
-#include <QKeyEvent>
 #include <QVBoxLayout>
+
+namespace {
+/// Hands the keys that the container's window receives itself, when nothing in the dialog takes the focus, to
+/// the dialog: Escape and Enter are the dialog's all the same. A key the dialog leaves comes back to the
+/// container no longer spontaneous, and is let through.
+class KeyForwarder : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *container = static_cast<VNDialogFramelessContainer *>(watched);
+        QDialog *held = container->dialog();
+        if (event->type() != QEvent::KeyPress || !event->spontaneous() || !held || container->focusWidget())
+            return false;
+        QCoreApplication::sendEvent(held, event);
+        return true;
+    }
+};
+} // namespace
 
 class VNDialogFramelessContainer::FramelessContainerPrivate
     : public FramelessState<VNDialogFramelessContainer>
@@ -45,6 +65,7 @@ VNDialogFramelessContainer::VNDialogFramelessContainer(int minMaxButtons, QWidge
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint);
     d->ui.setupUi(this);
     d->labelButtons();
+    installEventFilter(new KeyForwarder(this));
     d->contentLayout = new QVBoxLayout(d->ui.content_widget);
     d->contentLayout->setSpacing(0);
     d->contentLayout->setContentsMargins(0, 0, 0, 0);
@@ -175,17 +196,6 @@ void VNDialogFramelessContainer::setWindowTitle(const QString &text)
 }
 
 void VNDialogFramelessContainer::setWindowIcon(const QIcon &) {}
-
-void VNDialogFramelessContainer::keyPressEvent(QKeyEvent *event)
-{
-    // The window receives the keys itself when nothing in the dialog takes the focus; Escape and Enter are
-    // the dialog's all the same. Handed on, the key comes back here unhandled, no longer spontaneous.
-    QDialog *held = dialog();
-    if (held && event->spontaneous() && !focusWidget())
-        QCoreApplication::sendEvent(held, event);
-    else
-        QWidget::keyPressEvent(event);
-}
 
 void VNDialogFramelessContainer::applyLookState(FrameLook look)
 {

@@ -60,10 +60,6 @@ public slots:
     /// Accepts the dialog's icon; the dialog container has no place to show it.
     void setWindowIcon(const QIcon &ico);
 
-protected:
-    /// Hands the keys the window receives itself, when nothing in the dialog has the focus, to the dialog.
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     friend class VNFramelessContainerT<VNDialogFramelessContainer>;
     friend class FramelessState<VNDialogFramelessContainer>;
