@@ -1,17 +1,83 @@
 // Linked with the program's main.cpp: once main()'s loop runs, prints what main() set up, then ends the loop
-// as ZEV_ORER_PROBE_END asks ("exit:<n>", "done:<n>" on a dialog, else closing the window). Line one: the
-// high-DPI attribute, the sheet's length, the application's names, the window shown. Line two, split by "|":
-// the default locale, the translators (each one's language, or "empty") and the probe's text.
+// as ZEV_ORER_PROBE_END asks ("exit:<n>", "done:<n>" on a dialog, "walk", else closing the window). Line one:
+// the high-DPI attribute, the sheet's length, the application's names, the window shown. Line two, split by
+// "|": the default locale, the translators (each one's language, or "empty") and the probe's text.
+// "walk" opens each window through the program's buttons and closes it through its own, one line each, then
+// closes the program's window.
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QTranslator>
+#include <QWindow>
 #include <QtCore/private/qcoreapplication_p.h>
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
+
+// "walk": the program's buttons that open its windows, each followed by those that answer and close the
+// window, clicked in turn; an action is triggered, and a widget that is not a button stands for the one
+// button in it.
+const char *const walkClicks[] = {"information_pushButton", "ok_pushButton",      "question_pushButton",
+                                  "yes_pushButton",         "warning_pushButton", "save_pushButton",
+                                  "error_pushButton",       "retry_pushButton",   "overlay_pushButton",
+                                  "overlay_frame",          "wizard_pushButton",  "next_pushButton",
+                                  "next_pushButton",        "next_pushButton",    "mainWindow_pushButton",
+                                  "centredDialog_action",   "close_toolButton",   "closeButton",
+                                  "yes_pushButton",         "dialog_pushButton",  "close_toolButton"};
+
+/// Clicks @p name in a shown window, or returns false while there is none. A window that is not transient for
+/// its parent's window ends the loop with 1.
+bool click(const QString &name)
+{
+    const QWidgetList roots = QApplication::topLevelWidgets();
+    for (QWidget *root : roots) {
+        auto *action = root->findChild<QAction *>(name);
+        QWidget *target = action ? action->parentWidget() : root->findChild<QWidget *>(name);
+        if (target && !action && !qobject_cast<QAbstractButton *>(target))
+            target = target->findChild<QAbstractButton *>();
+        const QWindow *handle = target ? target->window()->windowHandle() : nullptr;
+        if (!handle || !handle->isExposed() || !target->isVisible())
+            continue;
+        // Later: a click that runs a modal window returns only once that window closes.
+        QTimer::singleShot(0, target, [action, target] {
+            action ? action->trigger() : static_cast<QAbstractButton *>(target)->click();
+        });
+        const QWidget *parent = target->window()->parentWidget();
+        const QWindow *transientParent = handle->transientParent();
+        std::printf("walk: %s in %s, transient for %s\n", qPrintable(name),
+                    target->window()->metaObject()->className(),
+                    transientParent ? qPrintable(transientParent->objectName()) : "none");
+        if (transientParent != (parent ? parent->window()->windowHandle() : nullptr))
+            QCoreApplication::exit(1);
+        return true;
+    }
+    return false;
+}
+
+/// Every 100 ms: the next click, then closing the program's window; the loop ends with 1 when the next click
+/// finds nothing to click for 10 s.
+void walk(QWidget *program)
+{
+    static size_t next = 0;
+    static QElapsedTimer idle;
+    if (!idle.isValid())
+        idle.start();
+    if (next == std::size(walkClicks)) {
+        program->close();
+    } else if (click(walkClicks[next])) {
+        ++next;
+        idle.start();
+    } else if (idle.hasExpired(10000)) {
+        std::printf("walk: no %s to click\n", walkClicks[next]);
+        QCoreApplication::exit(1);
+    }
+}
 
 void reportAndEnd()
 {
@@ -32,7 +98,11 @@ void reportAndEnd()
                 QCoreApplication::translate("LanguageProbe", "Hello").toUtf8().constData());
     std::fflush(stdout);
     const QString how = qEnvironmentVariable("ZEV_ORER_PROBE_END");
-    if (how.startsWith("exit:"))
+    if (how == "walk" && window) {
+        auto *timer = new QTimer(window);
+        QObject::connect(timer, &QTimer::timeout, window, [window] { walk(window); });
+        timer->start(100);
+    } else if (how.startsWith("exit:"))
         QCoreApplication::exit(how.midRef(5).toInt());
     else if (auto *dialog = qobject_cast<QDialog *>(window); dialog && how.startsWith("done:"))
         dialog->done(how.midRef(5).toInt());
