@@ -18,7 +18,7 @@ private Q_SLOTS:
     {
         requests.clear();
         SystemGesture::setHandlerForTesting(
-            [this](QWidget *w, Qt::Edges edges) { requests << Request(w, edges); });
+            [this](QWidget *w, Qt::Edges edges) { requests << Request(w, int(edges)); });
     }
 
     void cleanup()

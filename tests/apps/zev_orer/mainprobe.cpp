@@ -5,6 +5,8 @@
 // "walk" opens each window through the program's buttons and closes it through its own, one line each, then
 // closes the program's window.
 
+#include "testsupport.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -45,7 +47,7 @@ bool click(const QString &name)
         if (!handle || !handle->isExposed() || !target->isVisible())
             continue;
         // Later: a click that runs a modal window returns only once that window closes.
-        QTimer::singleShot(0, target, [action, target] {
+        later(target, [action, target] {
             action ? action->trigger() : static_cast<QAbstractButton *>(target)->click();
         });
         const QWidget *parent = target->window()->parentWidget();
