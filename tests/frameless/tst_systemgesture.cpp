@@ -37,14 +37,12 @@ private Q_SLOTS:
         const int top = Qt::TopEdge, left = Qt::LeftEdge, right = Qt::RightEdge, bottom = Qt::BottomEdge;
         QTest::newRow("title bar") << false << false << "windowTitlebar" << QPoint(100, 10) << 0;
         QTest::newRow("maximised title bar") << false << true << "windowTitlebar" << QPoint(100, 10) << -1;
-        QTest::newRow("top") << false << false << "" << QPoint(200, 5) << top;
-        QTest::newRow("left") << false << false << "" << QPoint(5, 150) << left;
-        QTest::newRow("right") << false << false << "" << QPoint(395, 150) << right;
-        QTest::newRow("bottom") << false << false << "" << QPoint(200, 295) << bottom;
-        QTest::newRow("top-left") << false << false << "" << QPoint(5, 5) << (top | left);
-        QTest::newRow("top-right") << false << false << "" << QPoint(395, 5) << (top | right);
-        QTest::newRow("bottom-left") << false << false << "" << QPoint(5, 295) << (bottom | left);
-        QTest::newRow("bottom-right") << false << false << "" << QPoint(395, 295) << (bottom | right);
+        // 5 px inside each edge and corner of the container.
+        for (int edges : {top, left, right, bottom, top | left, top | right, bottom | left, bottom | right}) {
+            const int x = edges & left ? 5 : (edges & right ? 395 : 200);
+            const int y = edges & top ? 5 : (edges & bottom ? 295 : 150);
+            QTest::addRow("edges %d", edges) << false << false << "" << QPoint(x, y) << edges;
+        }
         QTest::newRow("dialog title") << true << false << "title_label" << QPoint(20, 10) << 0;
         QTest::newRow("dialog left") << true << false << "left_edge_widget" << QPoint(1, 50) << left;
         QTest::newRow("dialog grip") << true << false << "corner_grip_widget" << QPoint(5, 1)

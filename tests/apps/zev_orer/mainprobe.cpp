@@ -1,16 +1,14 @@
 // Linked with the program's main.cpp: once main()'s loop runs, prints what main() set up, then ends the loop
-// as ZEV_ORER_PROBE_END asks ("exit:<n>", "done:<n>" on a dialog, "walk", else closing the window). Line one:
-// the high-DPI attribute, the sheet's length, the application's names, the window shown. Line two, split by
-// "|": the default locale, the translators (each one's language, or "empty") and the probe's text.
-// "walk" opens each window through the program's buttons and closes it through its own, one line each, then
-// closes the program's window.
+// as ZEV_ORER_PROBE_END asks ("exit:<n>", "walk", else closing the window). Line one: the high-DPI attribute,
+// the sheet's length, the application's names, the window shown. Line two, split by "|": the default locale,
+// the translators (each one's language, or "empty") and the probe's text. "walk" opens each window through
+// the program's buttons and closes it through its own, one line each, then closes the program's window.
 
 #include "testsupport.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QTranslator>
@@ -25,13 +23,12 @@ namespace {
 // "walk": the program's buttons that open its windows, each followed by those that answer and close the
 // window, clicked in turn; an action is triggered, and a widget that is not a button stands for the one
 // button in it.
-const char *const walkClicks[] = {"information_pushButton", "ok_pushButton",      "question_pushButton",
-                                  "yes_pushButton",         "warning_pushButton", "save_pushButton",
-                                  "error_pushButton",       "retry_pushButton",   "overlay_pushButton",
-                                  "overlay_frame",          "wizard_pushButton",  "next_pushButton",
-                                  "next_pushButton",        "next_pushButton",    "mainWindow_pushButton",
-                                  "centredDialog_action",   "close_toolButton",   "closeButton",
-                                  "yes_pushButton",         "dialog_pushButton",  "close_toolButton"};
+const char walkClicks[] =
+    "information_pushButton ok_pushButton question_pushButton yes_pushButton "
+    "warning_pushButton save_pushButton error_pushButton retry_pushButton "
+    "overlay_pushButton overlay_frame wizard_pushButton next_pushButton next_pushButton "
+    "next_pushButton mainWindow_pushButton centredDialog_action close_toolButton "
+    "closeButton yes_pushButton dialog_pushButton close_toolButton";
 
 /// Clicks @p name in a shown window, or returns false while there is none. A window that is not transient for
 /// its parent's window ends the loop with 1.
@@ -66,17 +63,18 @@ bool click(const QString &name)
 /// finds nothing to click for 10 s.
 void walk(QWidget *program)
 {
-    static size_t next = 0;
+    static const QStringList clicks = QString(walkClicks).split(' ');
+    static int next = 0;
     static QElapsedTimer idle;
     if (!idle.isValid())
         idle.start();
-    if (next == std::size(walkClicks)) {
+    if (next == clicks.size()) {
         program->close();
-    } else if (click(walkClicks[next])) {
+    } else if (click(clicks[next])) {
         ++next;
         idle.start();
     } else if (idle.hasExpired(10000)) {
-        std::printf("walk: no %s to click\n", walkClicks[next]);
+        std::printf("walk: no %s to click\n", qPrintable(clicks[next]));
         QCoreApplication::exit(1);
     }
 }
@@ -106,8 +104,6 @@ void reportAndEnd()
         timer->start(100);
     } else if (how.startsWith("exit:"))
         QCoreApplication::exit(how.midRef(5).toInt());
-    else if (auto *dialog = qobject_cast<QDialog *>(window); dialog && how.startsWith("done:"))
-        dialog->done(how.midRef(5).toInt());
     else if (window)
         window->close();
 }
