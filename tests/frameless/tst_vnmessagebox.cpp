@@ -38,9 +38,9 @@ private slots:
     void answers()
     {
         // A clicked button answers its value; closed through its title strip, the box answers 0.
-        answerModal({"retry_pushButton"});
+        answerModal("retry_pushButton");
         QCOMPARE(VnMessageBox::error(nullptr, "Title", "Text", 0x80000 | 0x40000, 0), 0x80000);
-        answerModal({"close_pushButton"});
+        answerModal("close_pushButton");
         QCOMPARE(VnMessageBox::warning(nullptr, "Title", "Text", 0x4000 | 0x10000, 0), 0);
     }
 };
