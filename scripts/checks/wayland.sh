@@ -33,7 +33,7 @@ export WAYLAND_DISPLAY="$XDG_RUNTIME_DIR/zev-orer" QT_QPA_PLATFORM=wayland
 unset DISPLAY
 
 status=0
-ZEV_ORER_PROBE_END=walk timeout 120 "$build/tests/apps/zev_orer/zev_orer_probe" 2>"$tmp/errors"
+ZEV_ORER_PROBE_END=walk timeout 60 "$build/tests/apps/zev_orer/zev_orer_probe" 2>"$tmp/errors"
 code=$?
 cat "$tmp/errors" >&2
 if [ "$code" -ne 0 ]; then

@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QTranslator>
 #include <QWindow>
@@ -59,24 +58,16 @@ bool click(const QString &name)
     return false;
 }
 
-/// Every 100 ms: the next click, then closing the program's window; the loop ends with 1 when the next click
-/// finds nothing to click for 10 s.
+/// Every 100 ms: the next click once there is something to click, then closing the program's window. A walk
+/// that finds nothing to click goes on until its caller's time is up; its last line tells where it stopped.
 void walk(QWidget *program)
 {
     static const QStringList clicks = QString(walkClicks).split(' ');
     static int next = 0;
-    static QElapsedTimer idle;
-    if (!idle.isValid())
-        idle.start();
-    if (next == clicks.size()) {
+    if (next == clicks.size())
         program->close();
-    } else if (click(clicks[next])) {
+    else if (click(clicks[next]))
         ++next;
-        idle.start();
-    } else if (idle.hasExpired(10000)) {
-        std::printf("walk: no %s to click\n", qPrintable(clicks[next]));
-        QCoreApplication::exit(1);
-    }
 }
 
 void reportAndEnd()
