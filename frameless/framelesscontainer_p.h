@@ -7,6 +7,7 @@
 #include "framelesscontainer.h"
 #include "framelessshadoweffect_p.h"
 #include "nativewindowmessages.h"
+#include "systemgesture_p.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,6 +31,9 @@ template <typename T> class FramelessState
 {
 public:
     enum Edge { EdgeTop = 1, EdgeLeft = 2, EdgeRight = 4, EdgeBottom = 8 };
+    static_assert(int(EdgeTop) == Qt::TopEdge && int(EdgeLeft) == Qt::LeftEdge &&
+                      int(EdgeRight) == Qt::RightEdge && int(EdgeBottom) == Qt::BottomEdge,
+                  "the edge bits are Qt's, so that they pass to the compositor as they are");
     /// Width of the resize band along the edges; also the transparent margin that carries the shadow.
     static constexpr int Band = 15;
 
@@ -105,10 +109,13 @@ public:
 
     void move(const QPoint &globalPos)
     {
-        if (pressed)
-            resizeTo(globalPos);
-        else
+        if (pressed) {
+            // A resize that the compositor runs follows the pointer without the window's help.
+            if (!SystemGesture::handles(q))
+                resizeTo(globalPos);
+        } else {
             setCursorShape(cursorForEdges(edgesAt(globalPos)));
+        }
     }
 
     /// The filter's part for the three mouse event types, out of line so that the filter's two tests for
@@ -378,8 +385,13 @@ template <typename T> void VNFramelessContainerT<T>::requestClose() {}
 
 template <typename T> void VNFramelessContainerT<T>::mousePressEvent(QMouseEvent *event)
 {
-    if (!isMaximized())
-        static_cast<T *>(this)->d->press(event->pos());
+    if (isMaximized())
+        return;
+    auto *d = static_cast<T *>(this)->d.get();
+    d->press(event->pos());
+    // The application's filter has seen this press too; the compositor is asked once, from here.
+    if (d->edges != 0 && SystemGesture::handles(this))
+        SystemGesture::start(this, Qt::Edges(d->edges));
 }
 
 template <typename T> void VNFramelessContainerT<T>::mouseReleaseEvent(QMouseEvent *)

@@ -1,5 +1,6 @@
 #include "titlebardialog.h"
 
+#include "systemgesture_p.h"
 #include "windowplacement_p.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,7 @@ public:
     void layoutFrame();
     void retranslate();
     void resizeFromEdge(QObject *edge, const QPoint &globalPos);
+    Qt::Edges edgesOf(const QObject *piece) const;
 
     VnDialog *const q;
     int borderWidth = 2;
@@ -187,6 +189,21 @@ void VnDialogPrivate::resizeFromEdge(QObject *edge, const QPoint &globalPos)
         q->setGeometry(r);
 }
 
+Qt::Edges VnDialogPrivate::edgesOf(const QObject *piece) const
+{
+    if (piece == leftEdge)
+        return Qt::LeftEdge;
+    if (piece == rightEdge)
+        return Qt::RightEdge;
+    if (piece == topEdge)
+        return Qt::TopEdge;
+    if (piece == bottomEdge)
+        return Qt::BottomEdge;
+    if (piece == cornerGrip)
+        return Qt::BottomEdge | Qt::RightEdge;
+    return Qt::Edges();
+}
+
 VnDialog::VnDialog(QWidget *parent, bool resizable)
     : QDialog(parent)
     , d(new VnDialogPrivate(this, resizable))
@@ -300,15 +317,25 @@ void VnDialog::setVisible(bool visible)
 
 bool VnDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove && d->resizable)
+    const QEvent::Type type = event->type();
+    // Where the compositor places the windows, a press hands the resize or the move over to it and the
+    // dialog never moves itself.
+    const bool compositor =
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseMove) && SystemGesture::handles(this);
+    if (type == QEvent::MouseMove && d->resizable && !compositor)
         d->resizeFromEdge(watched, static_cast<QMouseEvent *>(event)->globalPos());
+    if (type == QEvent::MouseButtonPress && d->resizable && compositor && d->edgesOf(watched))
+        SystemGesture::start(this, d->edgesOf(watched));
 
     if (watched == d->titleWidget) {
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (type == QEvent::MouseButtonPress) {
             const auto press = static_cast<QMouseEvent *>(event);
-            if (press->button() == Qt::LeftButton)
+            if (press->button() == Qt::LeftButton) {
                 d->dragOffset = press->pos();
-        } else if (event->type() == QEvent::MouseMove) {
+                if (compositor)
+                    SystemGesture::start(this);
+            }
+        } else if (type == QEvent::MouseMove && !compositor) {
             // No button test: without mouse tracking the title widget sees moves only while a button is held.
             move(static_cast<QMouseEvent *>(event)->globalPos() - d->dragOffset);
         }

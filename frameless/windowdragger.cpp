@@ -1,5 +1,7 @@
 #include "windowdragger.h"
 
+#include "systemgesture_p.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -37,8 +39,12 @@ void WindowDragger::mousePressEvent(QMouseEvent *event)
     d->mousePressed = true;
     d->mousePressPos = event->globalPos();
     QWidget *window = d->movedWindow();
-    if (window && !window->isMaximized())
+    if (window && !window->isMaximized()) {
         d->windowPosAtPress = window->pos();
+        // Where the compositor places the windows, the press hands the move over to it.
+        if (SystemGesture::handles(window))
+            SystemGesture::start(window);
+    }
 }
 
 void WindowDragger::mouseReleaseEvent(QMouseEvent *)
@@ -55,7 +61,7 @@ void WindowDragger::mouseDoubleClickEvent(QMouseEvent *)
 void WindowDragger::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget *window = d->movedWindow();
-    if (!window || window->isMaximized() || !d->mousePressed)
+    if (!window || window->isMaximized() || !d->mousePressed || SystemGesture::handles(window))
         return;
     window->move(d->windowPosAtPress - d->mousePressPos + event->globalPos());
 }

@@ -8,6 +8,7 @@ packages=(
   qtbase5-dev qtbase5-private-dev qttools5-dev qttools5-dev-tools qt5-qmake
   libspdlog-dev libfmt-dev
   xvfb xauth openbox xdotool x11-utils libxcb1-dev
+  weston qtwayland5
   fonts-wqy-microhei
   clang libclang-rt-14-dev valgrind
   g++-mingw-w64-x86-64

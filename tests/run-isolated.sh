@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs one test program in throw-away HOME, XDG_CONFIG_HOME and XDG_DATA_HOME folders, so that no test touches
-# the user's real settings or log. Offscreen by default; with --xvfb on a private X server with a window manager.
+# the user's real settings or log. Offscreen by default, or on the platform ZEV_ORER_TEST_PLATFORM names; with
+# --xvfb on a private X server with a window manager.
 # Usage: run-isolated.sh [--xvfb] program [args...]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,5 +22,5 @@ chmod 700 "$XDG_RUNTIME_DIR"
 if [ "$xvfb" = 1 ]; then
     "$here/../scripts/xvfb-session.sh" "$@"
 else
-    QT_QPA_PLATFORM=offscreen "$@"
+    QT_QPA_PLATFORM=${ZEV_ORER_TEST_PLATFORM:-offscreen} "$@"
 fi

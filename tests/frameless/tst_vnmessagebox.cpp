@@ -41,11 +41,13 @@ private slots:
         QVERIFY(box.isVisible());
     }
 
-    void closedWithoutButton()
+    void answers()
     {
-        // Closed through its title strip or with Escape, the box answers 0 (a clicked button's value:
-        // tst_showcasewindow).
-        answerModal({"close_pushButton"});
+        // A clicked button answers its value; closed through its title strip or with Escape, the box answers
+        // 0.
+        answerModal("retry_pushButton");
+        QCOMPARE(VnMessageBox::error(nullptr, "Title", "Text", 0x80000 | 0x40000, 0), 0x80000);
+        answerModal("close_pushButton");
         QCOMPARE(VnMessageBox::warning(nullptr, "Title", "Text", 0x4000 | 0x10000, 0), 0);
         later(qApp,
               [] { QTest::keyClick(QApplication::activeModalWidget()->windowHandle(), Qt::Key_Escape); });

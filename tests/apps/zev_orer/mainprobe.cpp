@@ -1,17 +1,97 @@
 // Linked with the program's main.cpp: once main()'s loop runs, prints what main() set up, then ends the loop
-// as ZEV_ORER_PROBE_END asks ("exit:<n>", "done:<n>" on a dialog, else closing the window). Line one: the
-// high-DPI attribute, the sheet's length, the application's names, the window shown. Line two, split by "|":
-// the default locale, the translators (each one's language, or "empty") and the probe's text.
+// as ZEV_ORER_PROBE_END asks ("exit:<n>", "walk", else closing the window). Line one: the high-DPI attribute,
+// the sheet's length, the application's names, the window shown. Line two, split by "|": the default locale,
+// the translators (each one's language, or "empty") and the probe's text. "walk" opens each window through
+// the program's buttons and closes it through its own, one line each, then closes the program's window.
 
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
-#include <QDialog>
+#include <QLabel>
 #include <QTimer>
 #include <QTranslator>
+#include <QWindow>
 #include <QtCore/private/qcoreapplication_p.h>
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
+
+// "walk": the program's buttons that open its windows, each followed by those that answer and close the
+// window, clicked in turn; an action is triggered, and a widget that is not a button stands for the one
+// button in it.
+const char walkClicks[] =
+    "information_pushButton ok_pushButton question_pushButton yes_pushButton "
+    "warning_pushButton save_pushButton error_pushButton retry_pushButton "
+    "overlay_pushButton overlay_frame wizard_pushButton next_pushButton next_pushButton "
+    "next_pushButton mainWindow_pushButton centredDialog_action close_toolButton "
+    "closeButton yes_pushButton dialog_pushButton close_toolButton";
+
+/// Clicks @p name in a shown window, or returns false while there is none. A window that is not transient for
+/// its parent's window ends the loop with 1.
+bool click(const QString &name)
+{
+    const QWidgetList roots = QApplication::topLevelWidgets();
+    for (QWidget *root : roots) {
+        auto *action = root->findChild<QAction *>(name);
+        QWidget *target = action ? action->parentWidget() : root->findChild<QWidget *>(name);
+        if (target && !action && !qobject_cast<QAbstractButton *>(target))
+            target = target->findChild<QAbstractButton *>();
+        const QWindow *handle = target ? target->window()->windowHandle() : nullptr;
+        if (!handle || !handle->isExposed() || !target->isVisible())
+            continue;
+        // Later: a click that runs a modal window returns only once that window closes.
+        later(target, [action, target] {
+            action ? action->trigger() : static_cast<QAbstractButton *>(target)->click();
+        });
+        const QWidget *parent = target->window()->parentWidget();
+        const QWindow *transientParent = handle->transientParent();
+        std::printf("walk: %s in %s, transient for %s\n", qPrintable(name),
+                    target->window()->metaObject()->className(),
+                    transientParent ? qPrintable(transientParent->objectName()) : "none");
+        if (transientParent != (parent ? parent->window()->windowHandle() : nullptr))
+            QCoreApplication::exit(1);
+        return true;
+    }
+    return false;
+}
+
+/// Whether each text of @p program, the latest answer's too, has the room it asks for; prints the first one
+/// that has not.
+bool roomy(const QWidget *program)
+{
+    const QList<QWidget *> widgets = program->findChildren<QWidget *>();
+    for (const QWidget *w : widgets) {
+        const auto *label = qobject_cast<const QLabel *>(w);
+        if (!w->isVisible() || !(label || qobject_cast<const QAbstractButton *>(w)))
+            continue;
+        if (label && label->wordWrap()
+                ? w->height() < w->heightForWidth(w->width())
+                : w->width() < w->sizeHint().width() || w->height() < w->sizeHint().height()) {
+            std::printf("walk: %s has no room\n", qPrintable(w->objectName()));
+            return false;
+        }
+    }
+    return true;
+}
+
+/// Every 100 ms: the next click once there is something to click, then closing the program's window; a text
+/// without room ends the loop with 2. A walk that finds nothing to click goes on until its caller's time is
+/// up; its last line tells where it stopped.
+void walk(QWidget *program)
+{
+    static const QStringList clicks = QString(walkClicks).split(' ');
+    static int next = 0;
+    if (!roomy(program))
+        QCoreApplication::exit(2);
+    else if (next == clicks.size())
+        program->close();
+    else if (click(clicks[next]))
+        ++next;
+}
 
 void reportAndEnd()
 {
@@ -32,10 +112,12 @@ void reportAndEnd()
                 QCoreApplication::translate("LanguageProbe", "Hello").toUtf8().constData());
     std::fflush(stdout);
     const QString how = qEnvironmentVariable("ZEV_ORER_PROBE_END");
-    if (how.startsWith("exit:"))
+    if (how == "walk" && window) {
+        auto *timer = new QTimer(window);
+        QObject::connect(timer, &QTimer::timeout, window, [window] { walk(window); });
+        timer->start(100);
+    } else if (how.startsWith("exit:"))
         QCoreApplication::exit(how.midRef(5).toInt());
-    else if (auto *dialog = qobject_cast<QDialog *>(window); dialog && how.startsWith("done:"))
-        dialog->done(how.midRef(5).toInt());
     else if (window)
         window->close();
 }
