@@ -1,0 +1,91 @@
+#include "stackedwidget.h"
+#include "ui_pages.h"
+
+#include "testsupport.h"
+
+#include <QPluginLoader>
+#include <QtDesigner/QDesignerContainerExtension>
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QExtensionManager>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+
+namespace {
+// Designer's core with the one part the plugin uses, its extension manager.
+class Core : public QDesignerFormEditorInterface
+{
+public:
+    Core() { setExtensionManager(new QExtensionManager(this)); }
+};
+} // namespace
+
+class tst_DesignerPlugin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void widgets_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("container");
+        QTest::newRow("stack") << "VNStackedWidget" << true;
+        QTest::newRow("dragger") << "WindowDragger" << false;
+    }
+
+    void widgets()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, container);
+        QPluginLoader loader(ZEV_ORER_DESIGNER_PLUGIN);
+        auto collection = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(loader.instance());
+        QVERIFY2(collection, qPrintable(loader.errorString()));
+        QDesignerCustomWidgetInterface *widget = nullptr;
+        for (QDesignerCustomWidgetInterface *offered : collection->customWidgets())
+            if (offered->name() == name)
+                widget = offered;
+        QVERIFY(widget);
+        QCOMPARE(widget->isContainer(), container);
+        QVERIFY(widget->domXml().contains("class=\"" + name + "\""));
+
+        Core core;
+        widget->initialize(&core);
+        QWidget form;
+        QWidget *created = widget->createWidget(&form);
+        QCOMPARE(created->metaObject()->className(), name.toLatin1());
+        QCOMPARE(created->parentWidget(), &form);
+        // Designer manages a container's pages through its container extension, and only a container's.
+        auto pages = qt_extension<QDesignerContainerExtension *>(core.extensionManager(), created);
+        QCOMPARE(pages != nullptr, container);
+        if (!pages)
+            return;
+        auto first = new QWidget;
+        auto second = new QWidget;
+        pages->addWidget(second);
+        pages->insertWidget(0, first);
+        pages->setCurrentIndex(1);
+        QCOMPARE(pages->count(), 2);
+        QCOMPARE(pages->widget(0), first);
+        QCOMPARE(pages->currentIndex(), 1);
+        pages->remove(0);
+        QCOMPARE(pages->count(), 1);
+        QCOMPARE(pages->widget(0), second);
+    }
+
+    void form()
+    {
+        QWidget host;
+        Ui::Pages ui;
+        ui.setupUi(&host);
+        QCOMPARE(ui.stack->count(), 2);
+        QCOMPARE(ui.stack->widget(0), ui.first);
+        QCOMPARE(ui.stack->widget(1), ui.second);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(ui.first->isVisible());
+        QVERIFY(!ui.second->isVisible());
+    }
+};
+
+QTEST_MAIN(tst_DesignerPlugin)
+#include "tst_designerplugin.moc"
