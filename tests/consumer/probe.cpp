@@ -18,20 +18,18 @@ static void probe()
         const QImage icon = iconLabel->pixmap() ? iconLabel->pixmap()->toImage() : QImage();
 #endif
         const QImage artwork(qEnvironmentVariable("CONSUMER_ARTWORK"));
-        std::printf("icon: %s\n", !icon.isNull() && artwork.convertToFormat(icon.format()) == icon
-                                      ? "artwork"
-                                      : "wrong or missing");
         QLayout *row = box->findChild<QHBoxLayout *>("button_layout");
         QStringList labels;
         QPushButton *last = nullptr;
         for (int i = 0; i < row->count(); ++i)
-            if (auto button = qobject_cast<QPushButton *>(row->itemAt(i)->widget())) {
-                labels << button->text();
-                last = button;
-            }
-        std::printf("buttons: %s\n", qPrintable(labels.join(' ')));
-        std::printf("text: %s\n", qPrintable(box->findChild<QLabel *>("text_label")->text()));
+            if ((last = qobject_cast<QPushButton *>(row->itemAt(i)->widget())))
+                labels << last->text();
+        std::printf("icon: %s\nbuttons: %s\ntext: %s\n",
+                    !icon.isNull() && artwork.convertToFormat(icon.format()) == icon ? "artwork"
+                                                                                     : "wrong or missing",
+                    qPrintable(labels.join(' ')), qPrintable(box->findChild<QLabel *>("text_label")->text()));
         std::fflush(stdout);
+        // The row ends with a button: the spacer stands first.
         last->click();
     });
 }
