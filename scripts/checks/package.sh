@@ -51,7 +51,8 @@ consumer subdirectory -DZEV_ORER_SOURCE_DIR="$root" -DBUILD_SHARED_LIBS=ON -DZEV
 # The toolkit's directory of that build is excluded from its parent's install; its own install script runs.
 step cmake -DCMAKE_INSTALL_PREFIX="$work/prefix-shared" -P "$work/subdirectory/zev_orer/cmake_install.cmake"
 consumer shared -DCMAKE_PREFIX_PATH="$work/prefix-shared"
-ldd "$work/shared/consumer" | grep -q "$work/prefix-shared/.*libframeless" || {
+libraries=$(ldd "$work/shared/consumer")
+grep -q "$work/prefix-shared/lib/libframeless" <<<"$libraries" || {
     echo "package: the shared consumer does not load the installed libframeless" >&2
     exit 1
 }
