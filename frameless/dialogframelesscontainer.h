@@ -10,8 +10,11 @@
 class QDialog;
 class VNDialogFramelessContainer;
 
-// The frame's behaviour is compiled once, into the library, for each container; it is exported with it.
+// The frame's behaviour is compiled once, into the library, for each container, and exported with it. MSVC
+// exports the base of an exported class by itself, and exports no instantiation declared extern.
+#ifndef _MSC_VER
 extern template class FRAMELESS_EXPORT VNFramelessContainerT<VNDialogFramelessContainer>;
+#endif
 
 /// The frameless outer window of a dialog: a styled frame with a 40-pixel title bar (title, minimise,
 /// maximise, restore and close buttons) around the dialog, without shadow until asked for one. The window

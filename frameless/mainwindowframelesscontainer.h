@@ -11,8 +11,11 @@ class QLabel;
 class QMainWindow;
 class VNMainWindowFramelessContainer;
 
-// The frame's behaviour is compiled once, into the library, for each container; it is exported with it.
+// The frame's behaviour is compiled once, into the library, for each container, and exported with it. MSVC
+// exports the base of an exported class by itself, and exports no instantiation declared extern.
+#ifndef _MSC_VER
 extern template class FRAMELESS_EXPORT VNFramelessContainerT<VNMainWindowFramelessContainer>;
+#endif
 
 /// The frameless outer window of a main window: a drop-shadowed frame with a title bar (icon for the active
 /// and the inactive application, title, extra widgets, minimise, restore, maximise and close buttons) around
