@@ -1,17 +1,25 @@
 #ifndef ZEV_ORER_DIALOGFRAMELESSCONTAINER_H
 #define ZEV_ORER_DIALOGFRAMELESSCONTAINER_H
 
+#include "frameless_export.h"
 #include "framelesscontainer.h"
 
 #include <functional>
 #include <memory>
 
 class QDialog;
+class VNDialogFramelessContainer;
+
+// The frame's behaviour is compiled once, into the library, for each container, and exported with it. MSVC
+// exports the base of an exported class by itself, and exports no instantiation declared extern.
+#ifndef _MSC_VER
+extern template class FRAMELESS_EXPORT VNFramelessContainerT<VNDialogFramelessContainer>;
+#endif
 
 /// The frameless outer window of a dialog: a styled frame with a 40-pixel title bar (title, minimise,
 /// maximise, restore and close buttons) around the dialog, without shadow until asked for one. The window
 /// manager's close request is swallowed; only the close button ends the dialog, through the close callback.
-class VNDialogFramelessContainer : public VNFramelessContainerT<VNDialogFramelessContainer>
+class FRAMELESS_EXPORT VNDialogFramelessContainer : public VNFramelessContainerT<VNDialogFramelessContainer>
 {
     Q_OBJECT
 

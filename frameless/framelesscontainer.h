@@ -34,13 +34,20 @@ public:
     virtual void requestClose();
 
 protected:
+    /// Starts a resize when the press lands in the resize band, unless the window is maximised.
     void mousePressEvent(QMouseEvent *event) override;
+    /// Ends a resize, unless the window is maximised.
     void mouseReleaseEvent(QMouseEvent *event) override;
+    /// Swallows the second press of a double click, so that it starts no resize.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    /// On Windows, fits a maximised window to the screen's available area and turns the system close
+    /// command into requestClose(); elsewhere handled as by QWidget.
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+    /// Shows the restore or the maximise button, and the matching look, when the window state changes.
     void changeEvent(QEvent *event) override;
 #ifndef Q_OS_WIN
-    // The window manager's close request arrives here instead of as a system command.
+    /// Turns the window manager's close request into requestClose(), run once the event has returned; a
+    /// close() of the program's own closes as usual.
     void closeEvent(QCloseEvent *event) override;
 #endif
 };

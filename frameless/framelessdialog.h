@@ -1,6 +1,8 @@
 #ifndef ZEV_ORER_FRAMELESSDIALOG_H
 #define ZEV_ORER_FRAMELESSDIALOG_H
 
+#include "frameless_export.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -13,7 +15,7 @@ class VNDialogPrivate;
 /// container is the real window and the dialog's entry points act on it, while result codes and the
 /// finished(), accepted() and rejected() signals stay QDialog's. A dialog constructed with window flags gets
 /// no container and is a plain QDialog throughout.
-class VNDialog : public QDialog
+class FRAMELESS_EXPORT VNDialog : public QDialog
 {
     Q_OBJECT
 
@@ -77,6 +79,8 @@ public slots:
     void done(int r) override;
 
 protected:
+    /// Centres the container on its parent window again after the resize, once keepCenteredOnParent() was
+    /// called.
     void resizeEvent(QResizeEvent *event) override;
 
 private:

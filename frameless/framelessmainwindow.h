@@ -1,6 +1,8 @@
 #ifndef ZEV_ORER_FRAMELESSMAINWINDOW_H
 #define ZEV_ORER_FRAMELESSMAINWINDOW_H
 
+#include "frameless_export.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -13,7 +15,7 @@ class VNMainWindowPrivate;
 /// A main window that lives inside a frameless container: fill it with its central widget, menus, tool bars
 /// and dock widgets as usual. The container is the real window, with the shadow, the title bar and its
 /// buttons; the main window shows the container, follows its close and hands out its title-bar parts.
-class VNMainWindow : public QMainWindow
+class FRAMELESS_EXPORT VNMainWindow : public QMainWindow
 {
     Q_OBJECT
 

@@ -4,6 +4,8 @@
 // The drop shadow of the frameless containers' frame widget. Only the containers' shared code and the tests
 // include this header.
 
+#include "frameless_export.h"
+
 #include <QGraphicsDropShadowEffect>
 
 #include <memory>
@@ -14,7 +16,7 @@ class FramelessShadowEffectPrivate;
 /// plain repaint: when the frame is an opaque rectangle or rounded rectangle it draws the shadow from pieces
 /// blurred once per outline and colour, and the frame directly; any other outline takes the stock path. It
 /// has no meta-object of its own, so it reports itself as the stock effect.
-class FramelessShadowEffect : public QGraphicsDropShadowEffect
+class FRAMELESS_EXPORT FramelessShadowEffect : public QGraphicsDropShadowEffect
 {
 public:
     /// A shadow for @p frame, the widget that the effect is to be set on.

@@ -1,6 +1,7 @@
 #ifndef ZEV_ORER_MAINWINDOWFRAMELESSCONTAINER_H
 #define ZEV_ORER_MAINWINDOWFRAMELESSCONTAINER_H
 
+#include "frameless_export.h"
 #include "framelesscontainer.h"
 
 #include <functional>
@@ -8,12 +9,20 @@
 
 class QLabel;
 class QMainWindow;
+class VNMainWindowFramelessContainer;
+
+// The frame's behaviour is compiled once, into the library, for each container, and exported with it. MSVC
+// exports the base of an exported class by itself, and exports no instantiation declared extern.
+#ifndef _MSC_VER
+extern template class FRAMELESS_EXPORT VNFramelessContainerT<VNMainWindowFramelessContainer>;
+#endif
 
 /// The frameless outer window of a main window: a drop-shadowed frame with a title bar (icon for the active
 /// and the inactive application, title, extra widgets, minimise, restore, maximise and close buttons) around
 /// the main window. A double click on the title bar maximises or restores; the close button and the window
 /// manager's close request run the guarded close.
-class VNMainWindowFramelessContainer : public VNFramelessContainerT<VNMainWindowFramelessContainer>
+class FRAMELESS_EXPORT VNMainWindowFramelessContainer
+    : public VNFramelessContainerT<VNMainWindowFramelessContainer>
 {
     Q_OBJECT
 

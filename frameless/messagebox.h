@@ -1,6 +1,7 @@
 #ifndef FRAMELESS_MESSAGEBOX_H
 #define FRAMELESS_MESSAGEBOX_H
 
+#include "frameless_export.h"
 #include "titlebardialog.h"
 
 #include <memory>
@@ -13,7 +14,7 @@ class VnMessageBoxPrivate;
  * the order of the bits, the buttons stand from left to right as Ok, Open, Save, Cancel, Close, Discard,
  * Apply, Reset, RestoreDefaults, Help, SaveAll, Yes, YesToAll, No, NoToAll, Abort, Retry, Ignore, Quit.
  */
-class VnMessageBox : public VnDialog
+class FRAMELESS_EXPORT VnMessageBox : public VnDialog
 {
     Q_OBJECT
 

@@ -4,6 +4,9 @@
 // The Windows messages a frameless container takes over, reduced to plain values so that the arithmetic
 // builds and is tested on every platform. Only the last group of functions reads or writes Windows
 // structures; it exists on Windows alone and lives in the one translation unit that includes windows.h.
+// The header is the library's own; its functions are exported for the tests.
+
+#include "frameless_export.h"
 
 #include <cstdint>
 
@@ -38,28 +41,28 @@ struct MaxPlacement
 };
 
 /// The container's action for a message with the number @p message and the word parameter @p wParam.
-Action actionFor(unsigned message, std::uintptr_t wParam);
+FRAMELESS_EXPORT Action actionFor(unsigned message, std::uintptr_t wParam);
 
 /// The maximised size and position for the available area @p available of a screen whose geometry starts at
 /// the horizontal coordinate @p screenX.
-MaxPlacement maxPlacement(const Rect &available, int screenX);
+FRAMELESS_EXPORT MaxPlacement maxPlacement(const Rect &available, int screenX);
 
 /// The border of a framed window from the system's border widths: @p borderWidth + @p paddedBorderWidth + 2.
-int frameBorder(int borderWidth, int paddedBorderWidth);
+FRAMELESS_EXPORT int frameBorder(int borderWidth, int paddedBorderWidth);
 
 /// @p placement grown by @p border on every side, with the track size following the maximised size.
-MaxPlacement withFrameBorder(const MaxPlacement &placement, int border);
+FRAMELESS_EXPORT MaxPlacement withFrameBorder(const MaxPlacement &placement, int border);
 
 #ifdef _WIN32
 /// The container's action for the MSG at @p message.
-Action messageAction(const void *message);
+FRAMELESS_EXPORT Action messageAction(const void *message);
 
 /// Writes @p placement into the MINMAXINFO that the WM_GETMINMAXINFO message at @p message points to; the
 /// other members keep what the system put there.
-void writeMaxPlacement(const void *message, const MaxPlacement &placement);
+FRAMELESS_EXPORT void writeMaxPlacement(const void *message, const MaxPlacement &placement);
 
 /// The border of a framed window from the system's non-client metrics.
-int systemFrameBorder();
+FRAMELESS_EXPORT int systemFrameBorder();
 #endif
 
 } // namespace NativeWindowMessages

@@ -1,6 +1,8 @@
 #ifndef VNSTACKEDWIDGET_H
 #define VNSTACKEDWIDGET_H
 
+#include "frameless_export.h"
+
 #include <QFrame>
 #include <QPointer>
 #include <QStackedLayout>
@@ -12,11 +14,14 @@ class VNStackedWidgetPrivate;
 /// A page stack with the programming interface of QStackedWidget. With autoAdjustSize on, the stack takes its
 /// size from the page being shown instead of the largest page, so wizard-like windows grow and shrink per
 /// page.
-class VNStackedWidget : public QFrame
+class FRAMELESS_EXPORT VNStackedWidget : public QFrame
 {
     Q_OBJECT
+    /// The index of the page shown; see currentIndex().
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentChanged)
+    /// The number of pages; see count().
     Q_PROPERTY(int count READ count)
+    /// Whether the stack's size follows the page shown; see autoAdjustSize().
     Q_PROPERTY(bool autoAdjustSize READ autoAdjustSize WRITE setAutoAdjustSize)
 
 public:
@@ -66,6 +71,7 @@ Q_SIGNALS:
     void widgetRemoved(int index);
 
 protected:
+    /// Handles the resize as QWidget does; the layout then fits the page shown into the new size.
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -75,13 +81,15 @@ private:
 /// The layout of VNStackedWidget. While the stack's autoAdjustSize is on, its size hint is the current page's
 /// present size and its minimum size the page's minimum size (both invalid without pages); otherwise it
 /// follows QStackedLayout. Only meant to be installed on a VNStackedWidget.
-class MyStackedLayout : public QStackedLayout
+class FRAMELESS_EXPORT MyStackedLayout : public QStackedLayout
 {
 public:
     using QStackedLayout::QStackedLayout;
     ~MyStackedLayout() override;
 
+    /// The current page's present size while autoAdjustSize is on, QStackedLayout's hint otherwise.
     QSize sizeHint() const override;
+    /// The current page's minimum size while autoAdjustSize is on, QStackedLayout's otherwise.
     QSize minimumSize() const override;
     /// Fits the current page into @p rect, except a page just made current while autoAdjustSize is on: that
     /// one keeps its size, which the stack is about to take.

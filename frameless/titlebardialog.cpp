@@ -32,6 +32,14 @@ QWidget *createFramePiece(QWidget *parent, const char *objectName, Qt::CursorSha
 }
 } // namespace
 
+// The toolkit's images (the close button's, the message box's icons) come from its own resource. Outside any
+// namespace, where Q_INIT_RESOURCE's declaration must be; the reference also links the resource in from a
+// static library, which then registers it before main().
+static void registerToolkitImages()
+{
+    Q_INIT_RESOURCE(zevorer_frameless);
+}
+
 class VnDialogPrivate
 {
 public:
@@ -69,6 +77,7 @@ public:
 
 void VnDialogPrivate::init()
 {
+    registerToolkitImages();
     // Creation order is stacking order: the title row lies above the strips, the separator above the title
     // row.
     leftEdge = createFramePiece(q, "left_edge_widget", Qt::SizeHorCursor);

@@ -1,6 +1,8 @@
 #ifndef FRAMELESS_TITLEBARDIALOG_H
 #define FRAMELESS_TITLEBARDIALOG_H
 
+#include "frameless_export.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QString>
@@ -23,13 +25,18 @@ class VnDialog2Private;
  * "top_edge_widget", "bottom_edge_widget", "corner_grip_widget", "title_label", "close_pushButton" and
  * "title_separator_widget".
  */
-class VnDialog : public QDialog
+class FRAMELESS_EXPORT VnDialog : public QDialog
 {
     Q_OBJECT
+    /// The close button's image, by resource path; see closeBtnPixmap().
     Q_PROPERTY(QString closeBtnPixmap READ closeBtnPixmap WRITE setCloseBtnPixmap)
+    /// The colour of the border strips, grip and title separator; see borderColor().
     Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
+    /// The colour of the title strip and close button; see titleColor().
     Q_PROPERTY(QColor titleColor READ titleColor WRITE setTitleColor)
+    /// The thickness of the border strips; see borderWidth().
     Q_PROPERTY(int borderWidth READ borderWidth WRITE setBorderWidth)
+    /// The height of the title strip; see titleWidth().
     Q_PROPERTY(int titleWidth READ titleWidth WRITE setTitleWidth)
 
 public:
@@ -83,8 +90,12 @@ public:
     void setVisible(bool visible) override;
 
 protected:
+    /// Moves the dialog while its title widget is dragged and, when resizable, resizes it from the border
+    /// strip or grip under a mouse move; never consumes an event.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    /// Lays the frame widgets out again around the new size.
     void resizeEvent(QResizeEvent *event) override;
+    /// Translates the close button's tool tip again when the application's language changes.
     void changeEvent(QEvent *event) override;
 
 private:
@@ -97,7 +108,7 @@ private:
  * of it, for instance a progress panel while the dialog waits. It has no meta-object of its own, so
  * stylesheet rules and translations address it as VnDialog.
  */
-class VnDialog2 : public VnDialog
+class FRAMELESS_EXPORT VnDialog2 : public VnDialog
 {
 public:
     /// Builds the dialog as VnDialog does, with the overlay hidden.
@@ -115,6 +126,7 @@ public:
     void hideOverlay();
 
 protected:
+    /// Keeps the overlay, while shown, covering the whole dialog with its widget centred.
     void resizeEvent(QResizeEvent *event) override;
 
 private:

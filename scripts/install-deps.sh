@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev valgrind
   g++-mingw-w64-x86-64
   clang-format clang-tidy clazy
+  doxygen
 )
 
 missing=()

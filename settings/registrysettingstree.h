@@ -2,6 +2,7 @@
 #define ZEV_ORER_REGISTRYSETTINGSTREE_H
 
 #include "settingstree.h"
+#include "settingstree_export.h"
 
 #include <QString>
 
@@ -9,7 +10,7 @@ class RegistrySettingsTreePrivate;
 
 /// A settings tree over the application's native per-user QSettings store (the registry on Windows). Each
 /// tree stands for one group of the store and may be called from any thread.
-class RegistrySettingsTree : public ISettingsTree
+class SETTINGSTREE_EXPORT RegistrySettingsTree : public ISettingsTree
 {
 public:
     /// Builds a tree for the group @p path of the store of the application's organisation and application

@@ -1,6 +1,8 @@
 #ifndef ZEV_ORER_SETTINGSTREE_H
 #define ZEV_ORER_SETTINGSTREE_H
 
+#include "settingstree_export.h"
+
 #include <QtGlobal>
 
 #include <functional>
@@ -28,6 +30,7 @@ public:
 template <typename... Args> class SettingsSignal
 {
 public:
+    /// A shared handle on a receiver, as connect() returns it and disconnect() takes it.
     using Receiver = std::shared_ptr<SettingsSlot<Args...>>;
 
     SettingsSignal() = default;
@@ -145,7 +148,7 @@ template <typename... Args> void SettingsSignal<Args...>::operator()(const Args 
 /// Hierarchical settings: string values under "/"-separated UTF-8 keys, read back as bool, int or string,
 /// string arrays, sub-trees, and channels that report changes. Trees are held as
 /// std::shared_ptr<ISettingsTree>.
-class ISettingsTree
+class SETTINGSTREE_EXPORT ISettingsTree
 {
 public:
     ISettingsTree() = default;

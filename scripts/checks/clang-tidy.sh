@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs clang-tidy with the repository's .clang-tidy over the project's own sources (every .cpp file of apps/,
-# frameless/, settings/, fuzz/ and resources/tools/, and the project headers they include), two files at a time,
-# with the compile database of the clang build (scripts/clang-build.sh, in <root>/build-asan). Any finding fails
-# the check.
+# frameless/, settings/, designer/, fuzz/ and resources/tools/, and the project headers they include), two files at
+# a time, with the compile database of the clang build (scripts/clang-build.sh, in <root>/build-asan). Any finding
+# fails the check.
 # Usage: clang-tidy.sh <repository root>
 set -euo pipefail
 root=$(cd "${1:?usage: clang-tidy.sh <repository root>}" && pwd)
@@ -14,10 +14,11 @@ if ! command -v "$runner" >/dev/null; then
 fi
 
 # The targets of those sources: their generated headers must exist.
-"$root/scripts/clang-build.sh" "$root" zev_orer settingstree zev_orer_drawicons fuzz_logstrings fuzz_settingstree
+"$root/scripts/clang-build.sh" "$root" zev_orer settingstree zev_orer_drawicons fuzz_logstrings fuzz_settingstree \
+    zev_orer_designer
 
-files="^$root/(apps/zev_orer|frameless|settings|fuzz|resources/tools)/[^/]+\.cpp\$"
-count=$(grep -Eo "\"file\": \"$root/(apps/zev_orer|frameless|settings|fuzz|resources/tools)/[^/\"]+\.cpp\"" \
+files="^$root/(apps/zev_orer|frameless|settings|designer|fuzz|resources/tools)/[^/]+\.cpp\$"
+count=$(grep -Eo "\"file\": \"$root/(apps/zev_orer|frameless|settings|designer|fuzz|resources/tools)/[^/\"]+\.cpp\"" \
     "$build/compile_commands.json" | sort -u | wc -l)
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

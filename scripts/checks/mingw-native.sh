@@ -8,7 +8,11 @@ if ! command -v "$compiler" >/dev/null; then
     echo "mingw-native: $compiler not found (Debian package g++-mingw-w64-x86-64)" >&2
     exit 1
 fi
+# As in a DLL build of the library: the export header that CMake generates there marks exports with dllexport.
+exports=$(mktemp -d)
+trap 'rm -rf "$exports"' EXIT
+printf '#define FRAMELESS_EXPORT __declspec(dllexport)\n' >"$exports/frameless_export.h"
 for unit in nativewindowmessages.cpp nativewindowmessages_win.cpp; do
-    "$compiler" -std=c++17 -Wall -Wextra -Werror -c "$root/frameless/$unit" -o /dev/null
+    "$compiler" -std=c++17 -Wall -Wextra -Werror -I"$exports" -c "$root/frameless/$unit" -o /dev/null
 done
 echo "mingw-native: Windows message code compiles"
