@@ -8,6 +8,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Scaled screens show the toolkit's images from their "@2x" files.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     app.setOrganizationName("Example");
     // The toolkit's button labels and tool tips in the user's language.
