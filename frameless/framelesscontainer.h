@@ -34,7 +34,8 @@ public:
     virtual void requestClose();
 
 protected:
-    /// Starts a resize when the press lands in the resize band, unless the window is maximised.
+    /// Starts a resize when the press lands in the resize band, unless the window is maximised; on Wayland
+    /// hands it to the compositor.
     void mousePressEvent(QMouseEvent *event) override;
     /// Ends a resize, unless the window is maximised.
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -91,7 +91,8 @@ public:
 
 protected:
     /// Moves the dialog while its title widget is dragged and, when resizable, resizes it from the border
-    /// strip or grip under a mouse move; never consumes an event.
+    /// strip or grip under a mouse move (on Wayland the press hands the move or resize to the compositor);
+    /// never consumes an event.
     bool eventFilter(QObject *watched, QEvent *event) override;
     /// Lays the frame widgets out again around the new size.
     void resizeEvent(QResizeEvent *event) override;

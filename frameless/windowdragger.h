@@ -26,7 +26,8 @@ signals:
     void doubleClicked();
 
 protected:
-    /// Starts a drag: remembers where the press was and, unless it is maximised, where the window stood.
+    /// Starts a drag: remembers where the press was and, unless it is maximised, where the window stood; on
+    /// Wayland hands the move to the compositor instead.
     void mousePressEvent(QMouseEvent *event) override;
     /// Ends the drag.
     void mouseReleaseEvent(QMouseEvent *event) override;
