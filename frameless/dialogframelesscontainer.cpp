@@ -17,9 +17,12 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // The type first: the filter also sees the events of the container's destruction.
+        if (event->type() != QEvent::KeyPress || !event->spontaneous())
+            return false;
         auto *container = static_cast<VNDialogFramelessContainer *>(watched);
         QDialog *held = container->dialog();
-        if (event->type() != QEvent::KeyPress || !event->spontaneous() || !held || container->focusWidget())
+        if (!held || container->focusWidget())
             return false;
         QCoreApplication::sendEvent(held, event);
         return true;
