@@ -28,14 +28,13 @@ void showAt(QWidget *container, const QRect &geometry)
     setApplicationState(Qt::ApplicationActive);
 }
 
-/// The container's title-bar button whose object name starts with @p role ("maximize", "close", ...).
 QToolButton *button(const QWidget *container, const char *role)
 {
     return container->findChildren<QToolButton *>(QRegularExpression(QString('^') + role)).value(0);
 }
 
-/// The container's appearance in one line: the look of frame and title bar (both when they differ), the
-/// margin, the palette role of the shadow's colour, and which of restore and maximise is shown.
+/// The looks of frame and title bar (one if equal), the margin, the shadow colour's role, restore or
+/// maximise.
 QString appearance(const QWidget *container)
 {
     const QWidget *frame = container->layout()->itemAt(0)->widget();
@@ -166,7 +165,6 @@ private Q_SLOTS:
             pixmap.fill(colour);
             return QIcon(pixmap);
         };
-        // The main window's container shows its icon for the application's state.
         VNMainWindowFramelessContainer container;
         container.setMainWindow(new QMainWindow);
         container.setWindowIcon(filled(Qt::red), filled(Qt::blue));

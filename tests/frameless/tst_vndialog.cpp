@@ -106,20 +106,14 @@ private slots:
         QVERIFY2(shows(picture.convertToFormat(QImage::Format_ARGB32), art), qPrintable(image));
     }
 
-    void stayTop()
-    {
-        VnDialog before;
-        VnDialog::setStayTop(true);
-        QCOMPARE(int(VnDialog().windowFlags()),
-                 int(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
-        // Only dialogs constructed afterwards.
-        QVERIFY(!before.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    }
-
-    void themeReplacesConstructorValues()
+    void themeAndStayTop()
     {
         qApp->setStyleSheet("file:///:/stylesheet/zevorer.qss");
         VnDialog plain;
+        VnDialog::setStayTop(true); // only for dialogs constructed afterwards
+        QVERIFY(!plain.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(int(VnDialog().windowFlags()),
+                 int(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
         VnDialog2 overlaid;
         VnMessageBox box(VnMessageBox::Quit, "Text", QString());
         for (VnDialog *dialog : {&plain, static_cast<VnDialog *>(&overlaid), static_cast<VnDialog *>(&box)}) {
