@@ -65,8 +65,7 @@ private Q_SLOTS:
 
     void hitTestAndResize_data()
     {
-        // The window reaches beyond the bottom of the desktop, so that drags near its far side are possible.
-        // Its edge bands are 15 pixels wide and include both ends; x = 500 is one beyond its right side.
+        // Reaching below the desktop for drags near its far side; 15-px edge bands, ends in; x 500 is out.
         const QRect unchanged(100, 100, 400, 560);
         const int h = QApplication::desktop()->height();
         const int ver = Qt::SizeVerCursor, hor = Qt::SizeHorCursor, diagonal = Qt::SizeFDiagCursor;
