@@ -137,14 +137,11 @@ private Q_SLOTS:
         QCOMPARE(willHide.count(), 0);
         // The cursor stays over the title bar's point where the drag began; xdotool counts screen pixels.
         const qreal ratio = container.devicePixelRatioF();
-        const QPoint grip = container.findChild<WindowDragger *>()->mapToGlobal(QPoint(120, 20)) * ratio;
-        const auto moveTo = [grip](int dx, int dy) {
-            return QStringList({"mousemove", QString::number(grip.x() + dx), QString::number(grip.y() + dy)});
-        };
-        const QStringList press({"mousedown", "1"}), release({"mouseup", "1"});
-        QCOMPARE(
-            QProcess::execute("xdotool", moveTo(0, 0) + press + moveTo(30, 10) + moveTo(90, 60) + release),
-            0);
+        const QPoint at = container.findChild<WindowDragger *>()->mapToGlobal(QPoint(120, 20)) * ratio;
+        const QString drag =
+            QString::asprintf("mousemove %d %d mousedown 1 mousemove %d %d mousemove %d %d mouseup 1", at.x(),
+                              at.y(), at.x() + 30, at.y() + 10, at.x() + 90, at.y() + 60);
+        QCOMPARE(QProcess::execute("xdotool", drag.split(' ')), 0);
         QTRY_COMPARE(container.geometry(), QRect(QPoint(200, 150) + QPoint(90, 60) / ratio, QSize(500, 350)));
     }
 };
