@@ -9,8 +9,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("images");
-        // The dark theme's: check boxes, radio and spin buttons, slider handles, combo and splitter arrows,
-        // close.
+        // Dark theme: check boxes, radio and spin buttons, slider handles, combo and splitter arrows, close.
         QTest::newRow("applied") << ":/stylesheet/zevorer.qss" << 1;
         QTest::newRow("dark theme") << ":/stylesheet/dark_theme.qss" << 25;
     }
