@@ -28,14 +28,13 @@ void showAt(QWidget *container, const QRect &geometry)
     setApplicationState(Qt::ApplicationActive);
 }
 
-/// The container's title-bar button whose object name starts with @p role ("maximize", "close", ...).
 QToolButton *button(const QWidget *container, const char *role)
 {
     return container->findChildren<QToolButton *>(QRegularExpression(QString('^') + role)).value(0);
 }
 
-/// The container's appearance in one line: the look of frame and title bar (both when they differ), the
-/// margin, the palette role of the shadow's colour, and which of restore and maximise is shown.
+/// The looks of frame and title bar (one if equal), the margin, the shadow colour's role, restore or
+/// maximise.
 QString appearance(const QWidget *container)
 {
     const QWidget *frame = container->layout()->itemAt(0)->widget();
@@ -66,8 +65,7 @@ private Q_SLOTS:
 
     void hitTestAndResize_data()
     {
-        // The window reaches beyond the bottom of the desktop, so that drags near its far side are possible.
-        // Its edge bands are 15 pixels wide and include both ends; x = 500 is one beyond its right side.
+        // Reaching below the desktop for drags near its far side; 15-px edge bands, ends in; x 500 is out.
         const QRect unchanged(100, 100, 400, 560);
         const int h = QApplication::desktop()->height();
         const int ver = Qt::SizeVerCursor, hor = Qt::SizeHorCursor, diagonal = Qt::SizeFDiagCursor;
@@ -157,6 +155,12 @@ private Q_SLOTS:
         button(c, "restore")->click();
         QTRY_COMPARE(c->geometry(), geometry);
         QCOMPARE(appearance(c), inactive);
+        // No dialog given: the container keeps the one it holds.
+        auto *held = new QDialog(&dialogContainer);
+        dialogContainer.setDialog(held);
+        QTest::ignoreMessage(QtWarningMsg, "VNDialogFramelessContainer::setDialog: no dialog given");
+        dialogContainer.setDialog(nullptr);
+        QCOMPARE(dialogContainer.dialog(), held);
     }
 
     void iconFollowsApplicationState()
@@ -166,7 +170,6 @@ private Q_SLOTS:
             pixmap.fill(colour);
             return QIcon(pixmap);
         };
-        // The main window's container shows its icon for the application's state.
         VNMainWindowFramelessContainer container;
         container.setMainWindow(new QMainWindow);
         container.setWindowIcon(filled(Qt::red), filled(Qt::blue));
@@ -178,16 +181,6 @@ private Q_SLOTS:
         // Without an inactive icon the active one serves both.
         container.setWindowIcon(filled(Qt::red), QIcon());
         QCOMPARE(shown(), QColor(Qt::red));
-    }
-
-    void badInput()
-    {
-        VNDialogFramelessContainer dialogContainer(0);
-        auto *dialog = new QDialog(&dialogContainer);
-        dialogContainer.setDialog(dialog);
-        QTest::ignoreMessage(QtWarningMsg, "VNDialogFramelessContainer::setDialog: no dialog given");
-        dialogContainer.setDialog(nullptr);
-        QCOMPARE(dialogContainer.dialog(), dialog);
     }
 
     void nativeMessages()

@@ -34,40 +34,28 @@ QRect serverGeometry(const QWidget *window)
                                       window->windowHandle());
 }
 
-/// Counts the spontaneous close events of the objects it filters.
-struct EventCounter : QObject
+/// Shows a new window of @p kind ("VNDialog kept" keeps centred) on @p owner once @p prepare has had it; the
+/// frameless ones are sized to fit at scale 2. The window manager sees their containers: window().
+std::unique_ptr<QWidget> open(const QString &kind, QWidget *owner,
+                              const std::function<void(QWidget *)> &prepare)
 {
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        spontaneousCloses += event->type() == QEvent::Close && event->spontaneous();
-        return false;
-    }
-    int spontaneousCloses = 0;
-};
-
-/// Shows a new window of @p kind ("VNDialog kept" keeps centred) on @p owner once @p prepare has had it;
-/// returns it and the window the window manager sees, a frameless one's container (sized to fit at scale 2).
-std::pair<std::unique_ptr<QWidget>, QWidget *> open(const QString &kind, QWidget *owner,
-                                                    const std::function<void(QWidget *)> &prepare)
-{
-    const auto frameless = [&prepare](auto *window) {
-        window->resize(300, 200);
+    const auto show = [&prepare](auto *window) {
         prepare(window);
         window->show();
-        return std::make_pair(std::unique_ptr<QWidget>(window), static_cast<QWidget *>(window->container()));
+        return std::unique_ptr<QWidget>(window);
+    };
+    if (kind == "VnDialog")
+        return show(new VnDialog(owner));
+    const auto frameless = [&show](auto *window) {
+        window->resize(300, 200);
+        return show(window);
     };
     if (kind == "VNMainWindow")
         return frameless(new VNMainWindow);
-    if (kind.startsWith("VNDialog")) {
-        auto *dialog = new VNDialog(owner);
-        if (kind.endsWith("kept"))
-            dialog->keepCenteredOnParent();
-        return frameless(dialog);
-    }
-    auto *dialog = new VnDialog(owner);
-    prepare(dialog);
-    dialog->show();
-    return std::make_pair(std::unique_ptr<QWidget>(dialog), dialog);
+    auto *dialog = new VNDialog(owner);
+    if (kind.endsWith("kept"))
+        dialog->keepCenteredOnParent();
+    return frameless(dialog);
 }
 
 } // namespace
@@ -75,6 +63,14 @@ std::pair<std::unique_ptr<QWidget>, QWidget *> open(const QString &kind, QWidget
 class tst_FramelessWindowManager : public QObject
 {
     Q_OBJECT
+
+    // Counts the spontaneous close events of the objects this filters.
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        spontaneousCloses += event->type() == QEvent::Close && event->spontaneous();
+        return false;
+    }
+    int spontaneousCloses = 0;
 
 private Q_SLOTS:
     void initTestCase()
@@ -100,24 +96,23 @@ private Q_SLOTS:
     {
         QFETCH(QString, parent);
         QFETCH(bool, moved);
-        std::unique_ptr<QWidget> owner, opened;
-        QWidget *anchor = nullptr, *shown = nullptr;
+        std::unique_ptr<QWidget> owner;
         if (!parent.isEmpty()) {
-            std::tie(owner, anchor) =
-                open(parent, nullptr, [](QWidget *w) { w->setGeometry(150, 100, 500, 350); });
-            QVERIFY(QTest::qWaitForWindowExposed(anchor));
+            owner = open(parent, nullptr, [](QWidget *w) { w->setGeometry(150, 100, 500, 350); });
+            QVERIFY(QTest::qWaitForWindowExposed(owner->window()));
         }
         QFETCH(QString, window);
-        std::tie(opened, shown) = open(window, owner.get(), [moved](QWidget *w) {
+        const auto opened = open(window, owner.get(), [moved](QWidget *w) {
             if (moved)
                 w->move(60, 40);
         });
+        QWidget *shown = opened->window();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         // Qt's idea of where the window is agrees with the X server's once the window manager has placed it.
         QTRY_COMPARE(serverGeometry(shown), shown->geometry());
         // Where the application moved it, or centred on the parent or the screen.
-        const QPoint centre = anchor ? serverGeometry(anchor).center()
-                                     : shown->windowHandle()->screen()->availableGeometry().center();
+        const QPoint centre = owner ? serverGeometry(owner->window()).center()
+                                    : shown->windowHandle()->screen()->availableGeometry().center();
         const QPoint offset = moved ? shown->pos() - QPoint(60, 40) : serverGeometry(shown).center() - centre;
         QVERIFY2(qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3,
                  qPrintable(QString("%1 px, %2 px off").arg(offset.x()).arg(offset.y())));
@@ -127,27 +122,23 @@ private Q_SLOTS:
     {
         VNDialogFramelessContainer container(0);
         QSignalSpy willHide(&container, &VNDialogFramelessContainer::willHide);
-        EventCounter closeEvents;
-        container.installEventFilter(&closeEvents);
+        container.installEventFilter(this);
         container.setGeometry(200, 150, 500, 350);
         container.show();
         container.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&container));
         QCOMPARE(QProcess::execute("xdotool", {"key", "alt+F4"}), 0);
-        QTRY_COMPARE(closeEvents.spontaneousCloses, 1);
+        QTRY_COMPARE(spontaneousCloses, 1);
         QCoreApplication::processEvents();
         QVERIFY(container.isVisible());
         QCOMPARE(willHide.count(), 0);
         // The cursor stays over the title bar's point where the drag began; xdotool counts screen pixels.
         const qreal ratio = container.devicePixelRatioF();
-        const QPoint grip = container.findChild<WindowDragger *>()->mapToGlobal(QPoint(120, 20)) * ratio;
-        const auto moveTo = [grip](int dx, int dy) {
-            return QStringList({"mousemove", QString::number(grip.x() + dx), QString::number(grip.y() + dy)});
-        };
-        const QStringList press({"mousedown", "1"}), release({"mouseup", "1"});
-        QCOMPARE(
-            QProcess::execute("xdotool", moveTo(0, 0) + press + moveTo(30, 10) + moveTo(90, 60) + release),
-            0);
+        const QPoint at = container.findChild<WindowDragger *>()->mapToGlobal(QPoint(120, 20)) * ratio;
+        const QString drag =
+            QString::asprintf("mousemove %d %d mousedown 1 mousemove %d %d mousemove %d %d mouseup 1", at.x(),
+                              at.y(), at.x() + 30, at.y() + 10, at.x() + 90, at.y() + 60);
+        QCOMPARE(QProcess::execute("xdotool", drag.split(' ')), 0);
         QTRY_COMPARE(container.geometry(), QRect(QPoint(200, 150) + QPoint(90, 60) / ratio, QSize(500, 350)));
     }
 };

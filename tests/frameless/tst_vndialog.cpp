@@ -2,21 +2,6 @@
 
 #include "testsupport.h"
 
-namespace {
-/// Whether @p picture shows @p art, laid over the colour of the picture's bottom-right pixel, somewhere.
-bool shows(const QImage &picture, const QImage &art)
-{
-    QImage expected(art.size(), QImage::Format_ARGB32);
-    expected.fill(picture.pixelColor(picture.width() - 1, picture.height() - 1));
-    QPainter(&expected).drawImage(expected.rect(), art); // pixel for pixel, whatever the art's ratio
-    for (int y = 0; y + art.height() <= picture.height(); ++y)
-        for (int x = 0; x + art.width() <= picture.width(); ++x)
-            if (firstDifference(expected, picture.copy(QRect(QPoint(x, y), art.size()))).isEmpty())
-                return true;
-    return false;
-}
-} // namespace
-
 class TestVnDialog : public QObject
 {
     Q_OBJECT
@@ -101,25 +86,28 @@ private slots:
         box.layout()->addWidget(check);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        const QImage picture = box.findChild<QWidget *>(widget)->grab().toImage();
+        const QImage picture =
+            box.findChild<QWidget *>(widget)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage art(ratio > 1 ? image.replace(".png", "@2x.png") : image);
-        QVERIFY2(shows(picture.convertToFormat(QImage::Format_ARGB32), art), qPrintable(image));
+        // The art, laid over the colour of the picture's bottom-right pixel, somewhere in the picture.
+        QImage expected(art.size(), QImage::Format_ARGB32);
+        expected.fill(picture.pixelColor(picture.width() - 1, picture.height() - 1));
+        QPainter(&expected).drawImage(expected.rect(), art); // pixel for pixel, whatever the art's ratio
+        bool shown = false;
+        for (int y = 0; !shown && y + art.height() <= picture.height(); ++y)
+            for (int x = 0; !shown && x + art.width() <= picture.width(); ++x)
+                shown = firstDifference(expected, picture.copy(QRect(QPoint(x, y), art.size()))).isEmpty();
+        QVERIFY2(shown, qPrintable(image));
     }
 
-    void stayTop()
-    {
-        VnDialog before;
-        VnDialog::setStayTop(true);
-        QCOMPARE(int(VnDialog().windowFlags()),
-                 int(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
-        // Only dialogs constructed afterwards.
-        QVERIFY(!before.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    }
-
-    void themeReplacesConstructorValues()
+    void themeAndStayTop()
     {
         qApp->setStyleSheet("file:///:/stylesheet/zevorer.qss");
         VnDialog plain;
+        VnDialog::setStayTop(true); // only for dialogs constructed afterwards
+        QVERIFY(!plain.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(int(VnDialog().windowFlags()),
+                 int(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
         VnDialog2 overlaid;
         VnMessageBox box(VnMessageBox::Quit, "Text", QString());
         for (VnDialog *dialog : {&plain, static_cast<VnDialog *>(&overlaid), static_cast<VnDialog *>(&box)}) {

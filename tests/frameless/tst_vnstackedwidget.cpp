@@ -20,14 +20,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         connect(stack, &VNStackedWidget::currentChanged, stack,
                 [&] { seen.append(stack->size()); }); // clazy:exclude=lambda-in-connect
-        auto small = new QWidget;
-        small->resize(300, 200);
-        auto large = new QWidget;
-        large->resize(500, 400);
-        stack->addWidget(small);
-        stack->addWidget(large);
+        for (const QSize size : {QSize(300, 200), QSize(500, 400)}) {
+            auto *page = new QWidget;
+            page->resize(size);
+            stack->addWidget(page);
+        }
         stack->setCurrentIndex(1);
-        stack->setCurrentWidget(small);
+        stack->setCurrentWidget(stack->widget(0));
         // Pages come back at the size they were left with.
         QCOMPARE(seen, (QList<QSize>{{300, 200}, {500, 400}, {300, 200}}));
     }

@@ -8,12 +8,10 @@ private slots:
     void sheets_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("size");
         QTest::addColumn<int>("images");
-        // The dark theme's images: check boxes, radio buttons, spin buttons, slider handles, combo-box arrow,
-        // splitter arrows, close button.
-        QTest::newRow("applied") << ":/stylesheet/zevorer.qss" << 1250 << 1;
-        QTest::newRow("dark theme") << ":/stylesheet/dark_theme.qss" << 11496 << 25;
+        // Dark theme: check boxes, radio and spin buttons, slider handles, combo and splitter arrows, close.
+        QTest::newRow("applied") << ":/stylesheet/zevorer.qss" << 1;
+        QTest::newRow("dark theme") << ":/stylesheet/dark_theme.qss" << 25;
     }
 
     void sheets()
@@ -22,7 +20,6 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        QTEST(int(bytes.size()), "size");
         // Read as a zero-terminated string, so a zero byte would cut the sheet.
         QVERIFY(!bytes.contains('\0'));
         QVERIFY(bytes.count('\n') == bytes.count("\r\n") && bytes.count('\r') == bytes.count("\r\n"));

@@ -11,20 +11,6 @@ class tst_SettingsSignal : public QObject
     Q_OBJECT
 
 private slots:
-    void refusesNullReceivers()
-    {
-        KeySignal signal;
-        int calls = 0;
-        signal.connect([&calls](const std::string &) { ++calls; });
-        QTest::ignoreMessage(QtWarningMsg, "SettingsSignal::connect: null receiver");
-        QVERIFY(!signal.connect(KeySignal::Receiver()));
-        QTest::ignoreMessage(QtWarningMsg, "SettingsSignal::connect: empty callback");
-        QVERIFY(!signal.connect(std::function<void(std::string)>()));
-        // Nothing was added that an emission would call.
-        signal("k");
-        QCOMPARE(calls, 1);
-    }
-
     void changesDuringEmission_data()
     {
         QTest::addColumn<int>("actor");
@@ -59,6 +45,11 @@ private slots:
                     signal.connect([&log](const std::string &) { log += 'E'; });
             });
         }
+        // Refused receivers would throw or crash when called, or add to the log.
+        QTest::ignoreMessage(QtWarningMsg, "SettingsSignal::connect: null receiver");
+        QVERIFY(!signal.connect(KeySignal::Receiver()));
+        QTest::ignoreMessage(QtWarningMsg, "SettingsSignal::connect: empty callback");
+        QVERIFY(!signal.connect(std::function<void(std::string)>()));
         signal("k");
         log += '|';
         signal("k");

@@ -1,7 +1,6 @@
 #include <QtTest>
 
-// Each row runs the program's probe from a folder of its own, with a "lang" folder, settings and log of its
-// own.
+// Each row runs the program's probe from its own folder, with its own "lang" folder, settings and log.
 class tst_Language : public QObject
 {
     Q_OBJECT

@@ -13,7 +13,7 @@ private slots:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void themeColours()
+    void themeThenUnusableSheets()
     {
         applyStyleSheetResource(*qApp, ":/stylesheet/zevorer.qss");
         QPushButton button;
@@ -26,18 +26,14 @@ private slots:
         QTest::mouseMove(&button, QPoint(60, 20));
         QTRY_VERIFY(button.underMouse());
         QCOMPARE(centre(), QColor(63, 109, 169));
-    }
-
-    void zeroByteThenMissingSheet()
-    {
+        // A sheet is read up to a zero byte.
         QTemporaryFile file;
         QVERIFY(file.open() && file.write("QLabel { color: #010203; }\0QLabel { color: red; }", 49) == 49);
         file.close();
         applyStyleSheetResource(*qApp, file.fileName());
         QCOMPARE(qApp->styleSheet(), QString("QLabel { color: #010203; }"));
         // No message of any kind: a sheet that cannot be read simply empties the application's sheet.
-        static int messages;
-        messages = 0;
+        static int messages = 0;
         const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext &, const QString &) { ++messages; });
         applyStyleSheetResource(*qApp, ":/stylesheet/absent.qss");
