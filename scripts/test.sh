@@ -12,7 +12,9 @@ cmake --build "$build" -j"$(nproc)"
 for check in "$root"/scripts/checks/*.sh; do
     [ -e "$check" ] || continue
     echo "== check: $(basename "$check" .sh)"
+    started=$SECONDS
     bash "$check" "$root"
+    echo "== check: $(basename "$check" .sh) passed in $((SECONDS - started)) s"
 done
 
 cd "$build"
