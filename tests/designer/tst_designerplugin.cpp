@@ -30,7 +30,8 @@ private slots:
         QWidget form;
         QStringList made;
         QDesignerContainerExtension *pages = nullptr;
-        for (QDesignerCustomWidgetInterface *widget : collection->customWidgets()) {
+        const QList<QDesignerCustomWidgetInterface *> widgets = collection->customWidgets();
+        for (QDesignerCustomWidgetInterface *widget : widgets) {
             widget->initialize(&core);
             QWidget *created = widget->createWidget(&form);
             // Designer manages a container's pages through its container extension, and only a container's.

@@ -45,8 +45,10 @@ void walk(QWidget *program)
 {
     static const QStringList clicks = QString(walkClicks).split(' ');
     static int next = 0;
-    if (!roomy(program))
-        return QCoreApplication::exit(2);
+    if (!roomy(program)) {
+        QCoreApplication::exit(2);
+        return;
+    }
     if (next == clicks.size())
         return;
     const QWidgetList roots = QApplication::topLevelWidgets();

@@ -49,12 +49,11 @@ private slots:
         QCOMPARE(process.readAllStandardError().contains("zev_orer: Failed opening file "), unopenableLog);
     }
 
-    // The language step: each row runs the probe in its own folder with its own "lang", settings and log.
     void language_data()
     {
-        // "stored": the value found at start (null: none); "packs": "<file>=<source>" copied into "lang"
-        // (none: no "lang" folder); "written": the value afterwards (null: the settings file stays byte for
-        // byte); "outcome": the probe's locale, translators and text, then the error logged (empty: no log).
+        // Each row in its own folder. "stored": the value at start (null: none); "packs": "<file>=<source>"
+        // put in "lang" (none: no "lang" folder); "written": the value afterwards (null: the settings file
+        // unchanged); "outcome": the probe's locale, translators and text, then the error logged (if any).
         QTest::addColumn<QString>("systemLocale");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("packs");
