@@ -18,21 +18,6 @@ inline void later(QObject *context, const std::function<void()> &call)
     timer->start(0);
 }
 
-/// Clicks, once the caller has begun its modal run, the modal window's button named @p answer. Should it be
-/// missing, the window is closed, so that the run ends and the failure is reported here.
-inline void answerModal(const QString &answer)
-{
-    later(qApp, [answer] {
-        QWidget *modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        auto *button = modal->findChild<QAbstractButton *>(answer);
-        if (!button)
-            modal->close();
-        QVERIFY2(button, qPrintable(answer));
-        button->click();
-    });
-}
-
 /// Sends a mouse event of @p type at @p globalPos to @p receiver; for a move @p button is the button held.
 inline void sendMouse(QWidget *receiver, QEvent::Type type, const QPoint &globalPos,
                       Qt::MouseButton button = Qt::LeftButton)

@@ -1,9 +1,5 @@
 // Reports what the example's message box shows, then answers it with its last button.
-#include <QApplication>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QTimer>
+#include <QtWidgets>
 
 #include <cstdio>
 

@@ -126,12 +126,10 @@ private Q_SLOTS:
         QCOMPARE(appearance(c), QString("Actived-Normal, margin 15, Highlight shadow, maximise"));
         // What a screen reader says: the title as the window's name, the buttons' names, not "button".
         QMetaObject::invokeMethod(c, "setWindowTitle", Q_ARG(QString, "Title"));
-        const auto name = [](QObject *o) {
-            return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
-        };
-        QStringList names{name(c)};
+        QStringList names{QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name)};
         for (const char *role : {"minimize", "maximize", "restore", "close"})
-            names << name(button(c, role)) + '/' + button(c, role)->toolTip();
+            names << QAccessible::queryAccessibleInterface(button(c, role))->text(QAccessible::Name) + '/' +
+                         button(c, role)->toolTip();
         QCOMPARE(names.join(", "),
                  QString("Title, Minimize/Minimize, Maximize/Maximize, Restore/Restore, Close/Close"));
         setApplicationState(Qt::ApplicationInactive);

@@ -60,19 +60,8 @@ private slots:
         QTRY_COMPARE(dialog.geometry(), expected);
     }
 
-    void artwork_data()
-    {
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<QString>("image");
-        QTest::newRow("close cross") << QString("close_pushButton") << ":/icon/btn_close_15x15_s1.png";
-        QTest::newRow("error icon") << QString("icon_label") << ":/icon/error_40x40_s1.png";
-        QTest::newRow("check box") << QString("QCheckBox") << ":/icon/checkbox_checked_20x20_s1.png";
-    }
-
     void artwork()
     {
-        QFETCH(QString, widget);
-        QFETCH(QString, image);
         const qreal ratio = qApp->devicePixelRatio();
         if (ratio != std::ceil(ratio))
             QSKIP("drawn from the 2x artwork, scaled down to the screen");
@@ -81,23 +70,28 @@ private slots:
         qApp->setStyleSheet("file:///:/stylesheet/dark_theme.qss");
         VnMessageBox box(0, "Text", ":/icon/error_40x40_s1.png");
         auto *check = new QCheckBox(&box);
-        check->setObjectName("QCheckBox");
         check->setChecked(true);
         box.layout()->addWidget(check);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        const QImage picture =
-            box.findChild<QWidget *>(widget)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage art(ratio > 1 ? image.replace(".png", "@2x.png") : image);
-        // The art, laid over the colour of the picture's bottom-right pixel, somewhere in the picture.
-        QImage expected(art.size(), QImage::Format_ARGB32);
-        expected.fill(picture.pixelColor(picture.width() - 1, picture.height() - 1));
-        QPainter(&expected).drawImage(expected.rect(), art); // pixel for pixel, whatever the art's ratio
-        bool shown = false;
-        for (int y = 0; !shown && y + art.height() <= picture.height(); ++y)
-            for (int x = 0; !shown && x + art.width() <= picture.width(); ++x)
-                shown = firstDifference(expected, picture.copy(QRect(QPoint(x, y), art.size()))).isEmpty();
-        QVERIFY2(shown, qPrintable(image));
+        const QMap<QString, QWidget *> shownBy{
+            {"btn_close_15x15", box.findChild<QWidget *>("close_pushButton")},
+            {"error_40x40", box.findChild<QWidget *>("icon_label")},
+            {"checkbox_checked_20x20", check}};
+        for (auto it = shownBy.cbegin(); it != shownBy.cend(); ++it) {
+            const QImage picture = it.value()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage art(":/icon/" + it.key() + (ratio > 1 ? "_s1@2x.png" : "_s1.png"));
+            // The art, laid over the colour of the picture's bottom-right pixel, somewhere in the picture.
+            QImage expected(art.size(), QImage::Format_ARGB32);
+            expected.fill(picture.pixelColor(picture.width() - 1, picture.height() - 1));
+            QPainter(&expected).drawImage(expected.rect(), art); // pixel for pixel, whatever the art's ratio
+            bool shown = false;
+            for (int y = 0; !shown && y + art.height() <= picture.height(); ++y)
+                for (int x = 0; !shown && x + art.width() <= picture.width(); ++x)
+                    shown =
+                        firstDifference(expected, picture.copy(QRect(QPoint(x, y), art.size()))).isEmpty();
+            QVERIFY2(shown, qPrintable(it.key()));
+        }
     }
 
     void themeAndStayTop()

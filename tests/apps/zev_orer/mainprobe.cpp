@@ -1,66 +1,26 @@
-// Linked with the program's main.cpp: once main()'s loop runs, prints what main() set up, then ends the loop
-// as ZEV_ORER_PROBE_END asks ("exit:<n>", "walk", else closing the window). Line one: the high-DPI attribute,
-// the sheet's length, the application's names, the window shown. Line two, split by "|": the default locale,
-// the translators (each one's language, or "empty") and the probe's text. "walk" opens each window through
-// the program's buttons and closes it through its own, one line each, then closes the program's window.
+// Linked with the program's main.cpp: once main()'s loop runs, prints what main() set up and ends the loop as
+// ZEV_ORER_PROBE_END asks ("exit:<n>", "walk", else closing the window). Line one: the high-DPI attribute,
+// the sheet's length, the application's names, the window shown; line two, split by "|": the default locale,
+// the translators (each one's language, or "empty") and the probe's text.
 
 #include "testsupport.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QTimer>
-#include <QTranslator>
-#include <QWindow>
 #include <QtCore/private/qcoreapplication_p.h>
 
 #include <cstdio>
-#include <iterator>
 
 namespace {
 
-// "walk": the program's buttons that open its windows, each followed by those that answer and close the
-// window, clicked in turn; an action is triggered, and a widget that is not a button stands for the one
-// button in it.
+// The walk's clicks: each button that opens a window, then those that answer and close it. An action is
+// triggered; a widget that is not a button stands for the one button in it.
 const char walkClicks[] =
     "information_pushButton ok_pushButton question_pushButton yes_pushButton "
     "warning_pushButton save_pushButton error_pushButton retry_pushButton "
     "overlay_pushButton overlay_frame wizard_pushButton next_pushButton next_pushButton "
     "next_pushButton mainWindow_pushButton centredDialog_action close_toolButton "
-    "closeButton yes_pushButton dialog_pushButton close_toolButton";
+    "closeButton yes_pushButton dialog_pushButton close_toolButton close_pushButton";
 
-/// Clicks @p name in a shown window, or returns false while there is none. A window that is not transient for
-/// its parent's window ends the loop with 1.
-bool click(const QString &name)
-{
-    const QWidgetList roots = QApplication::topLevelWidgets();
-    for (QWidget *root : roots) {
-        auto *action = root->findChild<QAction *>(name);
-        QWidget *target = action ? action->parentWidget() : root->findChild<QWidget *>(name);
-        if (target && !action && !qobject_cast<QAbstractButton *>(target))
-            target = target->findChild<QAbstractButton *>();
-        const QWindow *handle = target ? target->window()->windowHandle() : nullptr;
-        if (!handle || !handle->isExposed() || !target->isVisible())
-            continue;
-        // Later: a click that runs a modal window returns only once that window closes.
-        later(target, [action, target] {
-            action ? action->trigger() : static_cast<QAbstractButton *>(target)->click();
-        });
-        const QWidget *parent = target->window()->parentWidget();
-        const QWindow *transientParent = handle->transientParent();
-        std::printf("walk: %s in %s, transient for %s\n", qPrintable(name),
-                    target->window()->metaObject()->className(),
-                    transientParent ? qPrintable(transientParent->objectName()) : "none");
-        if (transientParent != (parent ? parent->window()->windowHandle() : nullptr))
-            QCoreApplication::exit(1);
-        return true;
-    }
-    return false;
-}
-
-/// Whether each text of @p program, the latest answer's too, has the room it asks for; prints the first one
-/// that has not.
+/// Whether each text of @p program, the latest answer too, has the room it asks for; else prints the first.
 bool roomy(const QWidget *program)
 {
     const QList<QWidget *> widgets = program->findChildren<QWidget *>();
@@ -78,19 +38,41 @@ bool roomy(const QWidget *program)
     return true;
 }
 
-/// Every 100 ms: the next click once there is something to click, then closing the program's window; a text
-/// without room ends the loop with 2. A walk that finds nothing to click goes on until its caller's time is
-/// up; its last line tells where it stopped.
+/// Every 100 ms: the next click once its window is shown, one line each; the last closes the program. A
+/// text without room ends the loop with 2, a window not transient for its parent's window with 1. A walk that
+/// finds nothing to click goes on until its caller's time is up; its last line tells where it stopped.
 void walk(QWidget *program)
 {
     static const QStringList clicks = QString(walkClicks).split(' ');
     static int next = 0;
-    if (!roomy(program))
+    if (!roomy(program)) {
         QCoreApplication::exit(2);
-    else if (next == clicks.size())
-        program->close();
-    else if (click(clicks[next]))
-        ++next;
+        return;
+    }
+    if (next == clicks.size())
+        return;
+    const QWidgetList roots = QApplication::topLevelWidgets();
+    for (QWidget *root : roots) {
+        auto *action = root->findChild<QAction *>(clicks[next]);
+        QWidget *target = action ? action->parentWidget() : root->findChild<QWidget *>(clicks[next]);
+        if (target && !action && !qobject_cast<QAbstractButton *>(target))
+            target = target->findChild<QAbstractButton *>();
+        const QWindow *handle = target ? target->window()->windowHandle() : nullptr;
+        if (!handle || !handle->isExposed() || !target->isVisible())
+            continue;
+        // Later: a click that runs a modal window returns only once that window closes.
+        later(target, [action, target] {
+            action ? action->trigger() : static_cast<QAbstractButton *>(target)->click();
+        });
+        const QWidget *parent = target->window()->parentWidget();
+        const QWindow *transientParent = handle->transientParent();
+        std::printf("walk: %s in %s, transient for %s\n", qPrintable(clicks[next++]),
+                    target->window()->metaObject()->className(),
+                    transientParent ? qPrintable(transientParent->objectName()) : "none");
+        if (transientParent != (parent ? parent->window()->windowHandle() : nullptr))
+            QCoreApplication::exit(1);
+        return;
+    }
 }
 
 void reportAndEnd()
@@ -124,10 +106,7 @@ void reportAndEnd()
 
 void armProbe()
 {
-    auto *timer = new QTimer(qApp);
-    timer->setSingleShot(true);
-    QObject::connect(timer, &QTimer::timeout, qApp, &reportAndEnd);
-    timer->start(0);
+    later(qApp, reportAndEnd);
 }
 
 } // namespace
