@@ -35,7 +35,6 @@ private slots:
         for (QDesignerCustomWidgetInterface *widget : widgets) {
             widget->initialize(&core);
             QWidget *created = widget->createWidget(&form);
-            // Designer manages a container's pages through its container extension, and only a container's.
             auto extension = qt_extension<QDesignerContainerExtension *>(core.extensionManager(), created);
             pages = extension ? extension : pages;
             made << QString("%1 %2 container %3, pages %4")
@@ -54,7 +53,6 @@ private slots:
         Ui::Pages ui;
         ui.setupUi(&form);
         QCOMPARE(ui.stack->widget(1), ui.second);
-        QCOMPARE(ui.stack->currentWidget(), ui.first);
     }
 };
 

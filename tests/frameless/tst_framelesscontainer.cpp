@@ -1,6 +1,8 @@
 #include "dialogframelesscontainer.h"
 #include "mainwindowframelesscontainer.h"
 #include "nativewindowmessages.h"
+#include "systemgesture_p.h"
+#include "titlebardialog.h"
 #include "windowdragger.h"
 
 #include "testsupport.h"
@@ -10,6 +12,7 @@
 #include <qpa/qwindowsysteminterface.h>
 
 using namespace NativeWindowMessages;
+using Request = QPair<QWidget *, int>;
 
 namespace {
 
@@ -159,6 +162,48 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtWarningMsg, "VNDialogFramelessContainer::setDialog: no dialog given");
         dialogContainer.setDialog(nullptr);
         QCOMPARE(dialogContainer.dialog(), held);
+    }
+
+    // With the choice driven to the compositor: what a press on a title bar or an edge asks of it.
+    void compositorGestures_data()
+    {
+        QTest::addColumn<bool>("vnDialog"); // a resizable VnDialog, else a main window's 400 x 300 container
+        QTest::addColumn<QString>("pressed"); // the object name of the widget pressed, else the window
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("edges"); // 0: a move
+        const int top = Qt::TopEdge, left = Qt::LeftEdge, right = Qt::RightEdge, bottom = Qt::BottomEdge;
+        QTest::newRow("title bar") << false << "windowTitlebar" << QPoint(100, 10) << 0;
+        // Two corners hold the four edge bits; the bands in between: hitTestAndResize.
+        QTest::newRow("top left") << false << "" << QPoint(5, 5) << (top | left);
+        QTest::newRow("bottom right") << false << "" << QPoint(395, 295) << (bottom | right);
+        QTest::newRow("dialog title") << true << "title_label" << QPoint(20, 10) << 0;
+        QTest::newRow("dialog left") << true << "left_edge_widget" << QPoint(1, 50) << left;
+        QTest::newRow("dialog grip") << true << "corner_grip_widget" << QPoint(5, 1) << (bottom | right);
+    }
+
+    void compositorGestures()
+    {
+        QFETCH(bool, vnDialog);
+        QFETCH(QString, pressed);
+        QFETCH(int, edges);
+        QVector<Request> requests;
+        SystemGesture::setHandlerForTesting(
+            [&requests](QWidget *w, Qt::Edges asked) { requests << Request(w, int(asked)); });
+        const auto unset = qScopeGuard([] { SystemGesture::setHandlerForTesting({}); });
+        VnDialog dialog(nullptr, true);
+        VNMainWindowFramelessContainer container;
+        QWidget *window = vnDialog ? static_cast<QWidget *>(&dialog) : &container;
+        showAt(window, QRect(100, 100, 400, 300));
+        const QRect geometry = window->geometry();
+        QWidget *receiver = pressed.isEmpty() ? window : window->findChild<QWidget *>(pressed);
+        QFETCH(QPoint, at);
+        const QPoint press = receiver->mapToGlobal(at);
+        sendMouse(receiver, QEvent::MouseButtonPress, press);
+        sendMouse(receiver, QEvent::MouseMove, press + QPoint(40, 30));
+        sendMouse(receiver, QEvent::MouseButtonRelease, press + QPoint(40, 30));
+        // One request, in the press; the window leaves the gesture to the compositor.
+        QCOMPARE(requests, QVector<Request>{Request(window, edges)});
+        QCOMPARE(window->geometry(), geometry);
     }
 
     void iconFollowsApplicationState()

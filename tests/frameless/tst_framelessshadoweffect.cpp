@@ -65,7 +65,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("change");
         const QColor highlight = QApplication::palette().color(QPalette::Highlight);
         const QColor shadow = QApplication::palette().color(QPalette::Shadow);
-        QTest::newRow("square, even, grown") << QSize(200, 120) << 0 << highlight << 1 << "resize";
         QTest::newRow("square, odd, dpr 2") << QSize(201, 121) << 0 << shadow << 2 << "";
         QTest::newRow("rounded, even, dpr 2") << QSize(300, 200) << 6 << highlight << 2 << "";
         QTest::newRow("no outline to slice") << QSize(240, 160) << -1 << highlight << 1 << "";

@@ -38,9 +38,9 @@ bool roomy(const QWidget *program)
     return true;
 }
 
-/// Every 100 ms: the next click once its window is shown, one line each; the last closes the program. A
-/// text without room ends the loop with 2, a window not transient for its parent's window with 1. A walk that
-/// finds nothing to click goes on until its caller's time is up; its last line tells where it stopped.
+/// Every 100 ms: the next click once its window is shown, a line each. A text without room ends the loop with
+/// 2, a window not transient for its parent's with 1; a walk that finds nothing to click stalls after its
+/// line.
 void walk(QWidget *program)
 {
     static const QStringList clicks = QString(walkClicks).split(' ');
